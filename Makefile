@@ -1,0 +1,30 @@
+# The two commands a player or developer needs: `make run` and `make test`. Both install the
+# Debian packages that are missing, then configure and build through CMake's presets.
+
+PRESET ?= default
+BUILD := build/$(PRESET)
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: run test build configure deps check-sanitize clean
+
+run: build
+	$(BUILD)/app/brivazon
+
+test: build
+	ctest --preset $(PRESET)
+
+build: configure
+	cmake --build --preset $(PRESET) -j $(JOBS)
+
+configure: deps
+	cmake --preset $(PRESET) >/dev/null
+
+deps:
+	@tools/install-deps.sh
+
+# The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+check-sanitize:
+	$(MAKE) test PRESET=sanitize
+
+clean:
+	rm -rf build

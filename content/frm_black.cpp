@@ -1,0 +1,125 @@
+// The title cards' slides, pauses and hand-back to the game window.
+#include "content/frm_black.h"
+
+#include "game/brivazon.h"
+#include "game/frm_game.h"
+#include "game/inventory.h"
+#include "ui/numeric.h"
+
+namespace content {
+
+FrmBlack::FrmBlack(ui::Runtime& runtime, game::Brivazon& brivazon)
+    : ui::Form(runtime, game::kFrmBlack), brivazon_(brivazon) {
+  tmrPause.onTimer(ui::bind<&FrmBlack::tmrPause_Timer>(this));
+  tmrSlide.onTimer(ui::bind<&FrmBlack::tmrSlide_Timer>(this));
+}
+
+game::FrmGame& FrmBlack::frmGame() const {
+  return brivazon_.frmGame();
+}
+
+std::vector<ui::VariableRef> FrmBlack::variables() const {
+  return {{"slideStep", &slideStep}};
+}
+
+void FrmBlack::Form_Load() {
+  game::FrmGame& g = frmGame();
+  slideStep = 0;
+  lblWelcome.setTop(2520);
+  lblQLabel.setTop(-600);
+  lblQNumber.setLeft(9750);
+  lblQNumber.setCaption(g.lblr.caption());
+  tmrSlide.setEnabled(true);
+  if (g.phaseIs("Intro")) {
+    lblWelcome.setCaption("Bienvenu à Brivazon!");
+    lblWelcome.show();
+  }
+  if (g.phaseIs("Topic")) {
+    const double question = ui::val(g.lblr.caption());
+    // Questions 1 and 8 open a round: its card comes before the question's.
+    if (question == 1) {
+      lblQLabel.setCaption("Rond");
+      lblQNumber.setCaption("1");
+    }
+    if (question == 8) {
+      lblQLabel.setCaption("Rond");
+      lblQNumber.setCaption("2");
+    }
+    lblQLabel.show();
+    lblQNumber.show();
+  }
+}
+
+void FrmBlack::Form_KeyPress(int keyAscii) {
+  if (keyAscii == 27) runtime().quit();
+}
+
+void FrmBlack::tmrSlide_Timer() {
+  game::FrmGame& g = frmGame();
+  if (g.phaseIs("Intro")) {
+    // Up to the top, down to the bottom, back to the middle; a leg that ends hands straight on
+    // to the next leg's first move in the same tick.
+    if (slideStep == 0) {
+      lblWelcome.setTop(lblWelcome.top() - 200);
+      if (lblWelcome.top() < 200) slideStep = 1;
+    }
+    if (slideStep == 1) {
+      lblWelcome.setTop(lblWelcome.top() + 300);
+      if (lblWelcome.top() > 6300) slideStep = 2;
+    }
+    if (slideStep == 2) {
+      lblWelcome.setTop(lblWelcome.top() - 200);
+      if (lblWelcome.top() < 2600) slideStep = 3;
+    }
+    // Re-enabled on every tick once at rest; an enabled timer keeps its schedule, so the
+    // pause still ends 2 s after the first enable.
+    if (slideStep == 3) tmrPause.setEnabled(true);
+  }
+  if (g.phaseIs("Topic")) {
+    if (lblQLabel.top() < 2150) {
+      lblQLabel.setTop(lblQLabel.top() + 300);
+    } else if (lblQNumber.left() > 4300) {
+      lblQNumber.setLeft(lblQNumber.left() - 300);
+    } else {
+      tmrPause.setEnabled(true);
+      tmrSlide.setEnabled(false);
+    }
+  }
+}
+
+void FrmBlack::tmrPause_Timer() {
+  game::FrmGame& g = frmGame();
+  // The special titles replace the card's captions in place and hold for two more pauses.
+  if (ui::val(g.lblG.caption()) == 1) {
+    lblQLabel.setCaption("Question De");
+    lblQNumber.setCaption("Baragouin");
+    ++slideStep;
+    if (slideStep < 3) return;
+  }
+  if (ui::val(g.lblG.caption()) == 2) {
+    lblQLabel.setCaption("Attaque de");
+    lblQNumber.setCaption("Brivazon");
+    ++slideStep;
+    if (slideStep < 3) return;
+  }
+  if (g.phaseIs("Topic")) {
+    if (lblQLabel.caption() == "Rond") {
+      // The round card has been held: the question's own card slides in, its number from
+      // 9650 rather than 9750.
+      lblQLabel.setCaption("Question");
+      lblQNumber.setCaption(g.lblr.caption());
+      lblQLabel.setTop(-600);
+      lblQNumber.setLeft(9650);
+      tmrSlide.setEnabled(true);
+      tmrPause.setEnabled(false);
+      return;
+    }
+    g.lblCheckpoint.setCaption("Question");
+    if (ui::val(g.lblr.caption()) < 15) g.tmrTimer.setEnabled(true);
+  }
+  if (g.phaseIs("Intro")) g.lblCheckpoint.setCaption("CTopic");
+  g.show();
+  brivazon_.unloadFrmBlack();
+}
+
+}  // namespace content

@@ -1,0 +1,48 @@
+// The title-card window: a black screen between the stages of the show. It plays the welcome
+// line after the names, and before each question the "Question" card with its number (after a
+// "Rond" card at the start of each round, and followed by the gibberish or final-round title),
+// then writes the next phase into the game window, shows it again and destroys itself.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/element.h"
+#include "ui/form.h"
+#include "ui/runtime.h"
+#include "ui/timer.h"
+
+namespace game {
+class Brivazon;
+class FrmGame;
+}  // namespace game
+
+namespace content {
+
+class FrmBlack : public ui::Form {
+ public:
+  FrmBlack(ui::Runtime& runtime, game::Brivazon& brivazon);
+
+  ui::Label lblWelcome{*this, "lblWelcome"};
+  ui::Label lblQNumber{*this, "lblQNumber"};
+  ui::Label lblQLabel{*this, "lblQLabel"};
+
+  ui::Timer tmrPause{*this, "tmrPause"};
+  ui::Timer tmrSlide{*this, "tmrSlide"};
+
+  // The welcome line's leg (0..3), or the pause ticks spent on a special title.
+  std::int16_t slideStep = 0;
+
+  std::vector<ui::VariableRef> variables() const override;
+
+  void Form_Load() override;
+  void Form_KeyPress(int keyAscii) override;
+  void tmrSlide_Timer();
+  void tmrPause_Timer();
+
+ private:
+  game::FrmGame& frmGame() const;
+
+  game::Brivazon& brivazon_;
+};
+
+}  // namespace content

@@ -1,0 +1,37 @@
+// Creating, showing and destroying the two windows.
+#include "game/brivazon.h"
+
+#include "content/frm_black.h"
+#include "game/frm_game.h"
+#include "game/inventory.h"
+
+namespace game {
+
+Brivazon::Brivazon(ui::Runtime& runtime) : runtime_(runtime) {
+  runtime_.setAppTitle(kAppTitle);
+}
+
+Brivazon::~Brivazon() = default;
+
+void Brivazon::start() {
+  frmGame_ = std::make_unique<FrmGame>(runtime_, *this);
+  runtime_.load(*frmGame_);
+  frmGame_->show();
+}
+
+content::FrmBlack& Brivazon::frmBlack() {
+  if (!frmBlack_) {
+    frmBlack_ = std::make_unique<content::FrmBlack>(runtime_, *this);
+    runtime_.load(*frmBlack_);
+  }
+  return *frmBlack_;
+}
+
+void Brivazon::unloadFrmBlack() {
+  if (!frmBlack_) return;
+  runtime_.unload(*frmBlack_);
+  // The card's own tick may be the caller: the object lives until that event is over.
+  runtime_.retire(std::move(frmBlack_));
+}
+
+}  // namespace game

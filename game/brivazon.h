@@ -1,0 +1,44 @@
+// The game as a whole: the game window, opened first and alive for the whole run, and the
+// title-card window, created anew each time it is shown and destroyed when its card ends.
+#pragma once
+
+#include <memory>
+
+#include "ui/runtime.h"
+
+namespace content {
+class FrmBlack;
+}
+
+namespace game {
+
+class FrmGame;
+
+class Brivazon {
+ public:
+  explicit Brivazon(ui::Runtime& runtime);
+  ~Brivazon();
+  Brivazon(const Brivazon&) = delete;
+  Brivazon& operator=(const Brivazon&) = delete;
+
+  // Creates the game window (its start-up runs), then shows it.
+  void start();
+
+  ui::Runtime& runtime() const { return runtime_; }
+  bool started() const { return frmGame_ != nullptr; }
+  FrmGame& frmGame() const { return *frmGame_; }
+  // The title card's one shared instance: the first reference creates it and runs its
+  // Form_Load.
+  content::FrmBlack& frmBlack();
+  bool hasFrmBlack() const { return frmBlack_ != nullptr; }
+  content::FrmBlack* frmBlackIfLoaded() const { return frmBlack_.get(); }
+  // Destroys the title card together with its timers.
+  void unloadFrmBlack();
+
+ private:
+  ui::Runtime& runtime_;
+  std::unique_ptr<FrmGame> frmGame_;
+  std::unique_ptr<content::FrmBlack> frmBlack_;
+};
+
+}  // namespace game

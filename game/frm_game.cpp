@@ -1,0 +1,170 @@
+// The game window's construction, start-up, shut-down and score labels.
+#include "game/frm_game.h"
+
+#include "game/brivazon.h"
+#include "game/inventory.h"
+#include "ui/numeric.h"
+
+namespace game {
+
+FrmGame::FrmGame(ui::Runtime& runtime, Brivazon& brivazon)
+    : ui::Form(runtime, kFrmGame), brivazon_(brivazon) {
+  lblCheckpoint.onChange(ui::bind<&FrmGame::lblCheckpoint_Change>(this));
+  lblQ.onChange(ui::bind<&FrmGame::lblQ_Change>(this));
+  lblB.onChange(ui::bind<&FrmGame::lblB_Change>(this));
+  lblP.onChange(ui::bind<&FrmGame::lblP_Change>(this));
+  lblName10.onChange(ui::bind<&FrmGame::lblName10_Change>(this));
+  lblName20.onChange(ui::bind<&FrmGame::lblName20_Change>(this));
+  lblName30.onChange(ui::bind<&FrmGame::lblName30_Change>(this));
+  txtInput.onKeyDown(ui::bindKey<&FrmGame::txtInput_KeyDown>(this));
+  txtGAnswer.onKeyDown(ui::bindKey<&FrmGame::txtGAnswer_KeyDown>(this));
+
+  tmrPost.onTimer(ui::bind<&FrmGame::tmrPost_Timer>(this));
+  tmrGAnswer.onTimer(ui::bind<&FrmGame::tmrGAnswer_Timer>(this));
+  tmrMonColor.onTimer(ui::bind<&FrmGame::tmrMonColor_Timer>(this));
+  tmrTimer.onTimer(ui::bind<&FrmGame::tmrTimer_Timer>(this));
+  tmrQList.onTimer(ui::bind<&FrmGame::tmrQList_Timer>(this));
+  tmrQNumber.onTimer(ui::bind<&FrmGame::tmrQNumber_Timer>(this));
+  tmrName1.onTimer(ui::bind<&FrmGame::tmrName1_Timer>(this));
+  tmrName2.onTimer(ui::bind<&FrmGame::tmrName2_Timer>(this));
+  tmrName3.onTimer(ui::bind<&FrmGame::tmrName3_Timer>(this));
+  tmrP1Anim.onTimer(ui::bind<&FrmGame::tmrP1Anim_Timer>(this));
+  tmrP2Anim.onTimer(ui::bind<&FrmGame::tmrP2Anim_Timer>(this));
+  tmrP3Anim.onTimer(ui::bind<&FrmGame::tmrP3Anim_Timer>(this));
+  // The loader and the round display only bring the screen into step with the state.
+  tmrQList.setPolling(true);
+  tmrQNumber.setPolling(true);
+}
+
+std::vector<ui::VariableRef> FrmGame::variables() const {
+  // Sorted by name in plain byte order; msgResult is never read and not listed.
+  return {
+      {"answerKey", nullptr, &answerKey},
+      {"choice1", nullptr, &choice1},
+      {"choice2", nullptr, &choice2},
+      {"choice3", nullptr, &choice3},
+      {"choice4", nullptr, &choice4},
+      {"curPlayer", &curPlayer},
+      {"drawQ1", &drawQ1},
+      {"drawQ10", &drawQ10},
+      {"drawQ11", &drawQ11},
+      {"drawQ12", &drawQ12},
+      {"drawQ13", &drawQ13},
+      {"drawQ14", &drawQ14},
+      {"drawQ2", &drawQ2},
+      {"drawQ3", &drawQ3},
+      {"drawQ4", &drawQ4},
+      {"drawQ5", &drawQ5},
+      {"drawQ6", &drawQ6},
+      {"drawQ7", &drawQ7},
+      {"drawQ8", &drawQ8},
+      {"drawQ9", &drawQ9},
+      {"finalCategory", &finalCategory},
+      {"finalCategoryCount", &finalCategoryCount},
+      {"finalOrder1", nullptr, &finalOrder1},
+      {"finalOrder2", nullptr, &finalOrder2},
+      {"finalOrder3", nullptr, &finalOrder3},
+      {"finalShown", &finalShown},
+      {"finalUsed6", &finalUsed6},
+      {"finalUsed7", &finalUsed7},
+      {"finalUsed8", &finalUsed8},
+      {"finalUsed9", &finalUsed9},
+      {"finalWord", &finalWord},
+      {"playerCount", &playerCount},
+      {"presetQ1", &presetQ1},
+      {"presetQ2", &presetQ2},
+      {"questionId", &questionId},
+      {"questionText", nullptr, &questionText},
+      {"questionValue", &questionValue},
+      {"regularPoolSize", &regularPoolSize},
+      {"specialPoolSize", &specialPoolSize},
+      {"topicQ1", &topicQ1},
+      {"topicQ2", &topicQ2},
+      {"topicQ3", &topicQ3},
+      {"topicTitle", nullptr, &topicTitle},
+  };
+}
+
+void FrmGame::Form_Load() {
+  // The random generator is seeded by the backend before the window exists: from the clock in
+  // play, from the scenario's seed in the runner.
+  regularPoolSize = 36;
+  specialPoolSize = 6;
+  finalCategoryCount = 3;
+  lblr.setCaption("0");
+  presetQ1 = draw(regularPoolSize);
+  do {
+    presetQ2 = draw(regularPoolSize);
+  } while (presetQ2 == presetQ1);
+  playerCount = 0;
+  curPlayer = 0;
+  drawQ1 = drawQ2 = drawQ4 = drawQ5 = drawQ6 = drawQ7 = drawQ8 = drawQ9 = 0;
+  drawQ11 = drawQ12 = drawQ13 = drawQ14 = 0;
+  lblCheckpoint.setCaption("PNumber");
+  txtInput.hide();
+  lblPNumber.setCaption("Comment de joueurs est-ce que nous avons ajourd-hui?");
+  lbl1P.setCaption("1");
+  lbl2P.setCaption("2");
+  lbl3P.setCaption("3");
+  lblQ.setCaption("0");
+  lblB.setCaption("0");
+  lblP.setCaption("0");
+  // The name prompts wait outside the window for their slide-in.
+  lblName1.setLeft(4200);
+  lblName1.setTop(-500);
+  lblName2.setLeft(-1250);
+  lblName2.setTop(1950);
+  lblName3.setLeft(9600);
+  lblName3.setTop(1950);
+}
+
+void FrmGame::Form_Unload() {
+  runtime().quit();
+}
+
+void FrmGame::lblQ_Change() {
+  tmrMonColor.setEnabled(true);
+}
+void FrmGame::lblB_Change() {
+  tmrMonColor.setEnabled(true);
+}
+void FrmGame::lblP_Change() {
+  tmrMonColor.setEnabled(true);
+}
+
+ui::Label& FrmGame::scoreLabel(int seat) {
+  if (seat == 1) return lblQ;
+  if (seat == 2) return lblB;
+  return lblP;
+}
+
+ui::Label& FrmGame::nameTag(int seat) {
+  if (seat == 1) return lblName10;
+  if (seat == 2) return lblName20;
+  return lblName30;
+}
+
+std::int16_t FrmGame::draw(int n) {
+  return ui::drawFrom(n, runtime().rnd());
+}
+
+void FrmGame::set(std::int16_t& var, int value) {
+  if (var == value) return;
+  var = static_cast<std::int16_t>(value);
+  runtime().touch();
+}
+
+void FrmGame::set(std::string& var, std::string_view value) {
+  if (var == value) return;
+  var.assign(value);
+  runtime().touch();
+}
+
+std::string_view FrmGame::join(std::initializer_list<std::string_view> parts) {
+  joined_.clear();
+  for (std::string_view p : parts)
+    joined_.append(p);
+  return joined_;
+}
+
+}  // namespace game

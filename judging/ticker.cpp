@@ -1,0 +1,38 @@
+// The final round's word ticker, the tick of tmrPost: every 1.5 s one of the nine French words
+// flashes up, never the same twice in a row; after seven flashes a tick shows none, gives the
+// word up, counts it and draws the next word to play.
+#include <array>
+
+#include "game/frm_game.h"
+#include "ui/numeric.h"
+
+namespace game {
+
+void FrmGame::tmrPost_Timer() {
+  const std::array<ui::Label*, 9> words{&lblCA, &lblCB, &lblCC, &lblCD, &lblCE,
+                                        &lblCF, &lblCG, &lblCH, &lblCI};
+  lblTimer.setCaption(ui::num(ui::Int(ui::val(lblTimer.caption())) + 1));
+  if (ui::val(lblTimer.caption()) == 8) {
+    for (ui::Label* w : words)
+      w->hide();
+    lblTimer.setCaption("0");
+    lblQNumber.setCaption(ui::num(ui::Int(ui::val(lblQNumber.caption())) + 1));
+    if (allWordsFound()) {
+      // No word is left to play: the round is over, and the round display ends the game.
+      lblQNumber.setCaption("10");
+      return;
+    }
+    do {
+      finalWord = draw(9);
+    } while (wordFound(finalWord));
+    return;
+  }
+  do {
+    finalShown = draw(9);
+  } while (finalShown == ui::val(lblValue.caption()));
+  lblValue.setCaption(ui::num(finalShown));
+  for (std::size_t i = 0; i < words.size(); ++i)
+    words[i]->setVisible(static_cast<int>(i) + 1 == finalShown);
+}
+
+}  // namespace game

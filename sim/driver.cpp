@@ -1,0 +1,358 @@
+// Reading scenario commands, carrying them out on the headless game, writing the transcript.
+#include "sim/driver.h"
+
+#include <charconv>
+#include <sstream>
+
+#include "content/frm_black.h"
+#include "game/brivazon.h"
+#include "game/frm_game.h"
+#include "ui/element.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+
+namespace sim {
+
+namespace {
+
+// Decodes UTF-8 into code points; a malformed byte stands for itself.
+std::vector<char32_t> codePoints(std::string_view s) {
+  std::vector<char32_t> out;
+  for (std::size_t i = 0; i < s.size();) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+    char32_t cp = extra == 3   ? (c & 0x07u)
+                  : extra == 2 ? (c & 0x0Fu)
+                  : extra == 1 ? (c & 0x1Fu)
+                               : c;
+    if (i + static_cast<std::size_t>(extra) >= s.size() + (extra ? 0 : 1)) extra = 0, cp = c;
+    for (int k = 1; k <= extra; ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
+    out.push_back(cp);
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+  return out;
+}
+
+std::string quoted(std::string_view s) {
+  std::string out = "\"";
+  for (char c : s) {
+    if (c == '"' || c == '\\') out.push_back('\\');
+    out.push_back(c);
+  }
+  out.push_back('"');
+  return out;
+}
+
+std::string number(float v) {
+  char buf[32];
+  if (v == 0.0f) v = 0.0f;
+  auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, ptr);
+}
+
+std::string colour(const std::optional<ui::Color>& c) {
+  if (!c) return "default";
+  std::ostringstream s;
+  s << int(c->r) << ',' << int(c->g) << ',' << int(c->b);
+  return s.str();
+}
+
+bool wholeNumber(std::string_view s, std::int64_t& value) {
+  if (s.empty()) return false;
+  auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  return ec == std::errc() && ptr == s.data() + s.size() && value >= 0;
+}
+
+std::string_view trimRight(std::string_view s) {
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+    s.remove_suffix(1);
+  return s;
+}
+
+bool parseKey(std::string_view arg, ui::Key& key) {
+  if (arg == "ENTER") return key = ui::Key::enter(), true;
+  if (arg == "ESC") return key = ui::Key::escape(), true;
+  if (arg == "BACKSPACE") return key = ui::Key::backspace(), true;
+  if (arg == "SPACE") return key = ui::Key::character(U' '), true;
+  auto cps = codePoints(arg);
+  if (cps.size() != 1) return false;
+  key = ui::Key::character(cps[0]);
+  return true;
+}
+
+}  // namespace
+
+bool StreamSource::next(Step& step, int& line) {
+  std::string text;
+  if (!std::getline(in_, text)) return false;
+  if (!text.empty() && text.back() == '\r') text.pop_back();
+  step = Step(std::move(text));
+  line = ++line_;
+  return true;
+}
+
+bool ScriptSource::next(Step& step, int& line) {
+  if (pos_ >= steps_.size()) return false;
+  step = steps_[pos_++];
+  line = static_cast<int>(pos_);
+  return true;
+}
+
+Driver::Driver(std::ostream& transcript, Options options)
+    : out_(transcript), headless_(options.seed) {
+  headless_.runtime().scheduler().setEveryTick(options.everyTick);
+  headless_.platform().setObserver(this);
+  headless_.platform().setBoxHandler([this](std::string_view, std::string_view) {
+    Box box;
+    readWhileBoxOpen(box);
+  });
+  brivazon_ = std::make_unique<game::Brivazon>(headless_.runtime());
+}
+
+Driver::~Driver() {
+  headless_.platform().setObserver(nullptr);
+  headless_.platform().setBoxHandler(nullptr);
+  brivazon_.reset();
+}
+
+game::FrmGame& Driver::frmGame() {
+  return brivazon_->frmGame();
+}
+
+std::int64_t Driver::now() const {
+  return headless_.runtime().now();
+}
+
+void Driver::stamp() {
+  out_ << '[' << now() << "] ";
+}
+
+int Driver::run(std::istream& in, std::ostream& errors) {
+  StreamSource source(in);
+  return run(source, errors);
+}
+
+int Driver::run(std::vector<Step> steps, std::ostream& errors) {
+  ScriptSource source(std::move(steps));
+  return run(source, errors);
+}
+
+int Driver::run(Source& source, std::ostream& errors) {
+  source_ = &source;
+  try {
+    Step step("");
+    int line = 0;
+    while (!ended_) {
+      if (!source.next(step, line)) {
+        stamp();
+        out_ << "idle\n";
+        break;
+      }
+      execute(step, line);
+    }
+  } catch (const ui::ProgramEnd&) {
+    // The game ended; the transcript already says so.
+  } catch (const InputEnded&) {
+    // The input ran out while a message box was open.
+  } catch (const ScenarioError& e) {
+    out_.flush();
+    errors << "line " << e.line() << ": " << e.what() << '\n';
+    source_ = nullptr;
+    return 2;
+  }
+  out_.flush();
+  source_ = nullptr;
+  return 0;
+}
+
+void Driver::execute(const Step& step, int line) {
+  if (step.action) {
+    step.action(*this);
+    return;
+  }
+  std::string_view text = step.text;
+  std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos || text[first] == '#') return;
+  command(text.substr(first), line);
+}
+
+void Driver::command(std::string_view text, int line) {
+  const std::size_t blank = text.find(' ');
+  const std::string_view name = text.substr(0, blank);
+  const std::string_view rest = blank == std::string_view::npos ? "" : text.substr(blank + 1);
+  const std::string_view arg = trimRight(rest);
+  const bool boxOpen = !boxes_.empty();
+  auto fail = [line](const std::string& reason) { throw ScenarioError(line, reason); };
+  auto needStarted = [&] {
+    if (!started_) fail("'" + std::string(name) + "' before 'start'");
+  };
+  auto notInBox = [&] {
+    if (boxOpen) fail("'" + std::string(name) + "' while a message box is open");
+  };
+
+  if (name == "rnd") {
+    if (arg.empty()) fail("'rnd' needs at least one value");
+    std::vector<double> values;
+    std::size_t pos = 0;
+    while (pos < arg.size()) {
+      std::size_t end = arg.find_first_of(" \t", pos);
+      if (end == std::string_view::npos) end = arg.size();
+      std::string_view token = arg.substr(pos, end - pos);
+      if (!token.empty()) {
+        double v = 0;
+        auto [ptr, ec] = std::from_chars(token.data(), token.data() + token.size(), v);
+        if (ec != std::errc() || ptr != token.data() + token.size() || !(v >= 0.0 && v < 1.0))
+          fail("'rnd' takes decimal values in [0, 1), not '" + std::string(token) + "'");
+        values.push_back(v);
+      }
+      pos = end + 1;
+    }
+    for (double v : values)
+      runtime().random().queue(v);
+  } else if (name == "start") {
+    notInBox();
+    if (!arg.empty()) fail("'start' takes no argument");
+    if (started_) fail("'start' twice");
+    started_ = true;
+    brivazon_->start();
+  } else if (name == "key") {
+    needStarted();
+    ui::Key key;
+    if (!parseKey(rest, key) && !parseKey(arg, key))
+      fail("'key' takes one character or ENTER, ESC, BACKSPACE, SPACE");
+    if (boxOpen) {
+      // A message box has the keyboard: Enter, Space and Escape press its OK button.
+      const bool closes = key.kind == ui::Key::Kind::Enter || key.kind == ui::Key::Kind::Escape ||
+                          (key.kind == ui::Key::Kind::Char && key.ch == U' ');
+      if (closes) boxes_.back()->closed = true;
+      return;
+    }
+    runtime().keyPress(key);
+  } else if (name == "type") {
+    needStarted();
+    notInBox();
+    for (char32_t c : codePoints(rest)) {
+      if (ended_) break;
+      runtime().keyPress(ui::Key::character(c));
+    }
+  } else if (name == "wait") {
+    needStarted();
+    std::int64_t ms = 0;
+    if (!wholeNumber(arg, ms)) fail("'wait' takes a whole number of milliseconds");
+    headless_.advance(ms);
+  } else if (name == "ok") {
+    needStarted();
+    if (!arg.empty()) fail("'ok' takes no argument");
+    if (!boxOpen) fail("'ok' with no message box open");
+    boxes_.back()->closed = true;
+  } else if (name == "dump") {
+    needStarted();
+    if (!arg.empty()) fail("'dump' takes no argument");
+    dump();
+  } else if (name == "close") {
+    needStarted();
+    if (!arg.empty()) fail("'close' takes no argument");
+    runtime().closeWindow(frmGame());
+  } else {
+    fail("unknown command '" + std::string(name) + "'");
+  }
+}
+
+void Driver::readWhileBoxOpen(Box& box) {
+  boxes_.push_back(&box);
+  struct Pop {
+    std::vector<Box*>& boxes;
+    ~Pop() { boxes.pop_back(); }
+  } pop{boxes_};
+  Step step("");
+  int line = 0;
+  while (!box.closed && !ended_) {
+    if (!source_ || !source_->next(step, line)) {
+      stamp();
+      out_ << "idle\n";
+      throw InputEnded{};
+    }
+    execute(step, line);
+  }
+}
+
+void Driver::dump() {
+  auto dumpForm = [this](const ui::Form& form) {
+    stamp();
+    out_ << form.name() << " visible=" << form.visible() << " back=" << colour(form.backColor())
+         << '\n';
+    for (const ui::Element* e : form.elements()) {
+      stamp();
+      out_ << form.name() << '.' << e->name();
+      if (auto* label = dynamic_cast<const ui::Label*>(e))
+        out_ << " caption=" << quoted(label->caption());
+      if (auto* box = dynamic_cast<const ui::TextBox*>(e))
+        out_ << " text=" << quoted(box->text()) << " visible=" << e->visible()
+             << " enabled=" << box->enabled();
+      else
+        out_ << " visible=" << e->visible();
+      out_ << " left=" << number(e->left()) << " top=" << number(e->top())
+           << " width=" << number(e->width()) << " height=" << number(e->height())
+           << " back=" << colour(e->backColor()) << '\n';
+    }
+    for (const ui::Timer* t : form.timers()) {
+      stamp();
+      out_ << form.name() << '.' << t->name() << " enabled=" << t->enabled()
+           << " interval=" << t->interval() << '\n';
+    }
+    for (const ui::VariableRef& v : form.variables()) {
+      stamp();
+      out_ << form.name() << '.' << v.name << '=';
+      if (v.integer)
+        out_ << *v.integer;
+      else
+        out_ << quoted(*v.text);
+      out_ << '\n';
+    }
+  };
+  dumpForm(frmGame());
+  if (content::FrmBlack* black = brivazon_->frmBlackIfLoaded()) dumpForm(*black);
+}
+
+void Driver::messageBoxOpened(std::string_view title, std::string_view text) {
+  stamp();
+  out_ << "msgbox " << quoted(title) << ' ' << quoted(text) << '\n';
+  messages_.push_back(std::string(title) + "|" + std::string(text));
+}
+
+void Driver::beeped() {
+  stamp();
+  out_ << "beep\n";
+}
+
+void Driver::programEnded() {
+  ended_ = true;
+  stamp();
+  out_ << "end\n";
+}
+
+void Driver::formShown(ui::Form& form) {
+  stamp();
+  out_ << "show " << form.name() << '\n';
+}
+
+void Driver::formHidden(ui::Form& form) {
+  stamp();
+  out_ << "hide " << form.name() << '\n';
+}
+
+void Driver::formDestroyed(ui::Form& form) {
+  stamp();
+  out_ << "unload " << form.name() << '\n';
+}
+
+void Driver::elementChanged(ui::Element& element, ui::Property p) {
+  if (p != ui::Property::Caption || !brivazon_->started()) return;
+  if (&element == &frmGame().lblCheckpoint) {
+    stamp();
+    out_ << "phase " << quoted(frmGame().lblCheckpoint.caption()) << '\n';
+  }
+}
+
+}  // namespace sim

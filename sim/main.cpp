@@ -1,0 +1,31 @@
+// brivazon-sim: plays a scenario read from standard input on the headless game and prints the
+// transcript of what a player would see and hear.
+#include <charconv>
+#include <cstring>
+#include <iostream>
+#include <string_view>
+
+#include "sim/driver.h"
+
+int main(int argc, char** argv) {
+  sim::Options options;
+  for (int i = 1; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    if (arg == "--every-tick") {
+      options.everyTick = true;
+    } else if (arg == "--seed" && i + 1 < argc) {
+      std::string_view value = argv[++i];
+      auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), options.seed);
+      if (ec != std::errc() || ptr != value.data() + value.size()) {
+        std::cerr << "brivazon-sim: --seed takes a whole number, not '" << value << "'\n";
+        return 2;
+      }
+    } else {
+      std::cerr << "usage: brivazon-sim [--seed N] [--every-tick] < game.scn > transcript.txt\n";
+      return 2;
+    }
+  }
+  std::ios::sync_with_stdio(false);
+  sim::Driver driver(std::cout, options);
+  return driver.run(std::cin, std::cerr);
+}

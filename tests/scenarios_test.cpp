@@ -1,0 +1,41 @@
+// Every scenario under tests/data with an .expected transcript plays back byte for byte.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "sim/driver.h"
+
+namespace {
+
+std::string readFile(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string play(const std::string& scenario, sim::Options options = {}) {
+  std::istringstream in(scenario);
+  std::ostringstream out, err;
+  sim::Driver driver(out, options);
+  driver.run(in, err);
+  return out.str();
+}
+
+TEST(Scenarios, EveryExampleGivesItsExpectedTranscript) {
+  int checked = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(BRIVAZON_TEST_DATA)) {
+    if (entry.path().extension() != ".scn") continue;
+    auto expected = entry.path();
+    expected.replace_extension(".expected");
+    if (!std::filesystem::exists(expected)) continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    EXPECT_EQ(play(readFile(entry.path())), readFile(expected));
+    ++checked;
+  }
+  EXPECT_GE(checked, 2);
+}
+
+}  // namespace

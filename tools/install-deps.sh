@@ -1,0 +1,26 @@
+#!/bin/sh
+# Installs the Debian packages the game needs to build, run and test, where they are missing.
+# Runs apt-get through sudo when not root; does nothing when everything is there.
+set -eu
+
+packages="cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+  libbenchmark-dev fonts-liberation2 fonts-comic-neue fonts-dancingscript fonts-texgyre
+  fonts-dejavu-core $*"
+
+missing=""
+for p in $packages; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+echo "Installing:$missing"
+export DEBIAN_FRONTEND=noninteractive
+# shellcheck disable=SC2086
+if ! $sudo apt-get install -y -q --no-install-recommends $missing </dev/null; then
+  $sudo apt-get update -q </dev/null
+  # shellcheck disable=SC2086
+  $sudo apt-get install -y -q --no-install-recommends $missing </dev/null
+fi

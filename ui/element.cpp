@@ -1,0 +1,138 @@
+// Labels and text boxes: property writes, change notices and the Change event.
+#include "ui/element.h"
+
+#include <cassert>
+
+#include "ui/form.h"
+#include "ui/runtime.h"
+
+namespace ui {
+
+namespace {
+
+void appendUtf8(std::string& s, char32_t c) {
+  if (c < 0x80) {
+    s.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    s.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    s.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    s.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    s.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    s.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+}  // namespace
+
+Element::Element(Form& form, std::string_view name, Kind kind) : form_(form) {
+  index_ = form.attach(*this, name);
+  spec_ = &form.spec().elements[static_cast<std::size_t>(index_)];
+  assert(spec_->kind == kind);
+  (void)kind;
+  visible_ = spec_->visible;
+  left_ = spec_->left;
+  top_ = spec_->top;
+  width_ = spec_->width;
+  height_ = spec_->height;
+  back_ = spec_->back;
+  fore_ = spec_->fore;
+}
+
+Runtime& Element::runtime() const {
+  return form_.runtime();
+}
+
+void Element::changed(Property p) {
+  runtime().elementChanged(*this, p);
+}
+
+void Element::setVisible(bool visible) {
+  if (visible_ == visible) return;
+  visible_ = visible;
+  visibilityChanged();
+  changed(Property::Visible);
+}
+
+void Element::setGeometry(float& field, float v) {
+  if (field == v) return;
+  field = v;
+  changed(Property::Geometry);
+}
+
+void Element::setLeft(float v) {
+  setGeometry(left_, v);
+}
+void Element::setTop(float v) {
+  setGeometry(top_, v);
+}
+void Element::setWidth(float v) {
+  setGeometry(width_, v);
+}
+void Element::setHeight(float v) {
+  setGeometry(height_, v);
+}
+
+void Element::setBackColor(Color c) {
+  if (back_ && *back_ == c) return;
+  back_ = c;
+  changed(Property::BackColor);
+}
+
+void Element::setForeColor(Color c) {
+  if (fore_ && *fore_ == c) return;
+  fore_ = c;
+  changed(Property::ForeColor);
+}
+
+Label::Label(Form& form, std::string_view name)
+    : Element(form, name, Kind::Label), caption_(spec().caption) {}
+
+void Label::setCaption(std::string_view text) {
+  if (caption_ == text) return;
+  caption_.assign(text);
+  // An auto-size label's width follows its caption; its Left stays where it is.
+  if (spec().autoSize) setWidth(runtime().measureText(*this, caption_));
+  changed(Property::Caption);
+  if (change_) change_();
+}
+
+TextBox::TextBox(Form& form, std::string_view name)
+    : Element(form, name, Kind::TextBox), text_(spec().caption) {}
+
+void TextBox::setText(std::string_view text) {
+  if (text_ == text) return;
+  text_.assign(text);
+  changed(Property::Text);
+}
+
+void TextBox::setEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
+  enabled_ = enabled;
+  changed(Property::Enabled);
+}
+
+void TextBox::visibilityChanged() {
+  if (visible()) shownStamp_ = runtime().nextStamp();
+}
+
+void TextBox::typeChar(char32_t ch) {
+  appendUtf8(text_, ch);
+  changed(Property::Text);
+}
+
+void TextBox::backspace() {
+  if (text_.empty()) return;
+  std::size_t n = text_.size() - 1;
+  while (n > 0 && (static_cast<unsigned char>(text_[n]) & 0xC0) == 0x80)
+    --n;
+  text_.erase(n);
+  changed(Property::Text);
+}
+
+}  // namespace ui

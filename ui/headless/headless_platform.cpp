@@ -1,0 +1,44 @@
+// Headless services: scripted message boxes, counted beeps, a fixed text measure.
+#include "ui/headless/headless_platform.h"
+
+namespace ui::headless {
+
+void HeadlessPlatform::messageBox(std::string_view text, std::string_view title) {
+  ++boxes_;
+  if (observer_) observer_->messageBoxOpened(title, text);
+  if (boxHandler_) boxHandler_(title, text);
+}
+
+void HeadlessPlatform::beep() {
+  ++beeps_;
+  if (observer_) observer_->beeped();
+}
+
+float HeadlessPlatform::measureText(const Label&, std::string_view text) {
+  std::size_t codePoints = 0;
+  for (unsigned char c : text)
+    if ((c & 0xC0) != 0x80) ++codePoints;
+  return kCharWidth * static_cast<float>(codePoints);
+}
+
+void HeadlessPlatform::programEnding() {
+  if (observer_) observer_->programEnded();
+}
+
+void HeadlessPlatform::formShown(Form& form) {
+  if (observer_) observer_->formShown(form);
+}
+
+void HeadlessPlatform::formHidden(Form& form) {
+  if (observer_) observer_->formHidden(form);
+}
+
+void HeadlessPlatform::formDestroyed(Form& form) {
+  if (observer_) observer_->formDestroyed(form);
+}
+
+void HeadlessPlatform::elementChanged(Element& element, Property p) {
+  if (observer_) observer_->elementChanged(element, p);
+}
+
+}  // namespace ui::headless

@@ -1,0 +1,32 @@
+// Reading and writing numeric captions.
+#include "ui/numeric.h"
+
+#include <charconv>
+
+namespace ui {
+
+double val(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+    ++i;
+  std::size_t j = i;
+  if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+  std::size_t digitsStart = j;
+  while (j < text.size() && ((text[j] >= '0' && text[j] <= '9') || text[j] == '.'))
+    ++j;
+  if (j == digitsStart) return 0.0;
+  // from_chars rejects a leading '+', so skip it by hand.
+  std::size_t from = (text[i] == '+') ? i + 1 : i;
+  double value = 0.0;
+  auto [ptr, ec] = std::from_chars(text.data() + from, text.data() + j, value);
+  if (ec != std::errc()) return 0.0;
+  return value;
+}
+
+NumText::NumText(double value) {
+  if (value == 0.0) value = 0.0;  // never "-0"
+  auto [ptr, ec] = std::to_chars(buf_, buf_ + sizeof buf_, value);
+  len_ = (ec == std::errc()) ? static_cast<std::size_t>(ptr - buf_) : 0;
+}
+
+}  // namespace ui

@@ -1,0 +1,42 @@
+// Numbers held in captions.
+//
+// The game keeps many numbers as label captions ("15", "-500"). They are read back with val(),
+// which takes the whole text as a double (a leading number, 0 when there is none), and written
+// with NumText, the shortest decimal text with no leading blank, formatted into a fixed buffer
+// so that a timer tick that writes a number allocates nothing.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+namespace ui {
+
+double val(std::string_view text);
+
+// Int: rounding toward minus infinity.
+inline double Int(double x) {
+  return std::floor(x);
+}
+
+// A draw from 1..n with r in [0, 1): computed in double so that it never exceeds n.
+inline std::int16_t drawFrom(int n, float r) {
+  return static_cast<std::int16_t>(Int(n * static_cast<double>(r) + 1.0));
+}
+
+class NumText {
+ public:
+  explicit NumText(double value);
+  std::string_view view() const { return {buf_, len_}; }
+  operator std::string_view() const { return view(); }
+
+ private:
+  char buf_[32];
+  std::size_t len_ = 0;
+};
+
+inline NumText num(double value) {
+  return NumText(value);
+}
+
+}  // namespace ui

@@ -1,0 +1,135 @@
+// The windowing layer's runtime: clock, timers, keyboard routing, services and program end.
+//
+// One Runtime serves one run of the game. Backends call its event entry points (a key, the
+// clock reaching a time, the window's close button); the game's handlers call its services
+// (message box, beep, random numbers, program end). Program end unwinds the handler that asked
+// for it with ProgramEnd, so nothing of that handler runs afterwards; each backend catches it at
+// its own event entry and never lets it cross a toolkit frame.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/platform.h"
+#include "ui/random.h"
+#include "ui/scheduler.h"
+
+namespace ui {
+
+class Element;
+class Form;
+class Label;
+class TextBox;
+class Timer;
+
+// Thrown by Runtime::quit() to unwind the handlers that are running.
+struct ProgramEnd {};
+
+struct Key {
+  enum class Kind : unsigned char { Char, Enter, Escape, Backspace };
+  Kind kind = Kind::Char;
+  char32_t ch = 0;
+
+  static Key character(char32_t c) { return {Kind::Char, c}; }
+  static Key enter() { return {Kind::Enter, 0}; }
+  static Key escape() { return {Kind::Escape, 0}; }
+  static Key backspace() { return {Kind::Backspace, 0}; }
+
+  // The character code a window's key-press handler receives.
+  int keyAscii() const;
+  // The key code a text box's key-down handler receives.
+  int keyCode() const;
+};
+
+class Runtime {
+ public:
+  explicit Runtime(Platform& platform);
+  Runtime(const Runtime&) = delete;
+  Runtime& operator=(const Runtime&) = delete;
+  ~Runtime();
+
+  Platform& platform() const { return platform_; }
+  Scheduler& scheduler() { return scheduler_; }
+  RandomSource& random() { return random_; }
+  // The one function every random draw of the game goes through.
+  float rnd() { return random_.next(); }
+
+  void setAppTitle(std::string_view title) { appTitle_ = title; }
+  const std::string& appTitle() const { return appTitle_; }
+
+  // Milliseconds on the backend's clock; during a tick, the time the tick fell due.
+  std::int64_t now() const { return now_; }
+  void setNow(std::int64_t t) { now_ = t; }
+
+  // Grows with every change of state; equal versions prove that nothing changed between them.
+  std::uint64_t version() const { return version_; }
+  void touch() { ++version_; }
+
+  // Services for the game. messageBox returns the button pressed (always OK, 1).
+  int messageBox(std::string_view text);
+  int messageBox(std::string_view text, std::string_view title);
+  void beep();
+  [[noreturn]] void quit();
+  bool ending() const { return ending_; }
+  float measureText(const Label& label, std::string_view text);
+
+  // Windows. load() announces a new window and runs its Form_Load; unload() runs Form_Unload,
+  // stops its timers and announces its end (the owner destroys it once the event is over).
+  void load(Form& form);
+  void unload(Form& form);
+  void retire(std::unique_ptr<Form> form);
+  const std::vector<Form*>& forms() const { return forms_; }
+  // The window in front (the one shown most recently that is still visible), or none.
+  Form* front() const;
+  // The text box that has the keyboard: visible and enabled on the window in front, the one
+  // shown most recently if two are; none when the window itself has it.
+  TextBox* keyboardBox() const;
+
+  // Event entry points for the backends; each may throw ProgramEnd.
+  void keyPress(Key key);  // routed as a keyboard would: to the box that has it, else the window
+  void windowKeyPress(Form& form, int keyAscii);
+  void textBoxKeyDown(TextBox& box, int keyCode, int shift);
+  void advanceTo(std::int64_t t) { scheduler_.advanceTo(t); }
+  void closeWindow(Form& form);
+
+  // Bookkeeping called by windows, elements and timers.
+  void formConstructed(Form& form);
+  void formDestructed(Form& form);
+  void elementChanged(Element& element, Property p);
+  void formChanged(Form& form);
+  void formVisibilityChanged(Form& form);
+  std::uint64_t nextStamp() { return ++stamp_; }
+  void timersChanged() { platform_.timersChanged(); }
+
+  // Marks an event in progress: retired windows are destroyed when the outermost one ends, and
+  // the state version moves on entry and exit (polling ticks pass touch = false).
+  class EventScope {
+   public:
+    explicit EventScope(Runtime& rt, bool touch = true);
+    ~EventScope();
+    EventScope(const EventScope&) = delete;
+    EventScope& operator=(const EventScope&) = delete;
+
+   private:
+    Runtime& rt_;
+    bool touch_;
+  };
+
+ private:
+  Platform& platform_;
+  Scheduler scheduler_;
+  RandomSource random_;
+  std::string appTitle_;
+  std::int64_t now_ = 0;
+  std::uint64_t version_ = 1;
+  std::uint64_t stamp_ = 0;
+  bool ending_ = false;
+  int depth_ = 0;
+  std::vector<Form*> forms_;
+  std::vector<std::unique_ptr<Form>> retired_;
+};
+
+}  // namespace ui
