@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "ui/headless/headless_platform.h"
@@ -29,7 +30,8 @@ class Driver;
 struct Step {
   Step(const char* line) : text(line) {}             // NOLINT: scripts read best as plain strings
   Step(std::string line) : text(std::move(line)) {}  // NOLINT
-  Step(std::function<void(Driver&)> check) : action(std::move(check)) {}  // NOLINT
+  template <class F, class = std::enable_if_t<std::is_invocable_v<F&, Driver&>>>
+  Step(F check) : action(std::move(check)) {}  // NOLINT
   std::string text;
   std::function<void(Driver&)> action;
 };

@@ -38,4 +38,14 @@ TEST(Scenarios, EveryExampleGivesItsExpectedTranscript) {
   EXPECT_GE(checked, 2);
 }
 
+// Skipping the polling ticks that are proved idle must not change anything a player sees.
+TEST(Scenarios, SkippingIdleTicksGivesTheSameTranscriptAsRunningEveryTick) {
+  for (const auto& entry : std::filesystem::directory_iterator(BRIVAZON_TEST_DATA)) {
+    if (entry.path().extension() != ".scn") continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    const std::string scenario = readFile(entry.path());
+    EXPECT_EQ(play(scenario), play(scenario, sim::Options{1, true}));
+  }
+}
+
 }  // namespace

@@ -1,0 +1,97 @@
+// The game window at start-up: the state before the first key, the two preset topics, the
+// score flash, and the ways a game can be ended before it has begun.
+#include <gtest/gtest.h>
+
+#include "support.h"
+
+using testing_support::Game;
+
+namespace {
+
+TEST(StartUp, TheWindowWaitsForThePlayerCountWithOnlyTheCountQuestionInSight) {
+  Game game;
+  game.play({"rnd 0.1 0.5", "start"});
+  auto& g = game.g();
+  EXPECT_EQ(game.phase(), "PNumber");
+  EXPECT_EQ(g.lblr.caption(), "0");
+  EXPECT_EQ(g.lblQ.caption(), "0");
+  EXPECT_EQ(g.lblB.caption(), "0");
+  EXPECT_EQ(g.lblP.caption(), "0");
+  EXPECT_FALSE(g.txtInput.visible());
+  EXPECT_EQ(g.presetQ1, 4);
+  EXPECT_EQ(g.presetQ2, 19);
+  EXPECT_EQ(g.lblPNumber.caption(), "Comment de joueurs est-ce que nous avons ajourd-hui?");
+  EXPECT_EQ(g.backColor(), (ui::Color{255, 192, 128}));
+  // Everything that can be seen lies inside the 9600 x 7200 client area, but for the name
+  // prompts, which wait just outside it for their slide-in.
+  std::vector<std::string> seen;
+  for (const ui::Element* e : g.elements()) {
+    if (!e->visible()) continue;
+    const bool inside = e->left() + e->width() > 0 && e->left() < 9600 &&
+                        e->top() + e->height() > 0 && e->top() < 7200;
+    if (inside) seen.emplace_back(e->name());
+  }
+  EXPECT_EQ(seen, (std::vector<std::string>{"lbl3P", "lbl2P", "lblPNumber", "lbl1P"}));
+  EXPECT_TRUE(g.tmrQList.enabled());
+  EXPECT_TRUE(g.tmrQNumber.enabled());
+}
+
+TEST(StartUp, ThePresetTopicsDifferAndStayInTheRegularPool) {
+  {
+    // The extremes of the random range give the first and the last question.
+    Game game;
+    game.play({"rnd 0 0.99999994", "start"});
+    EXPECT_EQ(game.g().presetQ1, 1);
+    EXPECT_EQ(game.g().presetQ2, 36);
+  }
+  {
+    // A second preset equal to the first is drawn again.
+    Game game;
+    game.play({"rnd 0.5 0.5 0.5 0.1", "start"});
+    EXPECT_EQ(game.g().presetQ1, 19);
+    EXPECT_EQ(game.g().presetQ2, 4);
+  }
+  for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+    Game game(sim::Options{seed});
+    game.play({"start"});
+    const auto& g = game.g();
+    ASSERT_NE(g.presetQ1, g.presetQ2) << "seed " << seed;
+    ASSERT_GE(std::min(g.presetQ1, g.presetQ2), 1) << "seed " << seed;
+    ASSERT_LE(std::max(g.presetQ1, g.presetQ2), 36) << "seed " << seed;
+  }
+}
+
+TEST(StartUp, AScoreChangeFlashesAndAllThreeBoxesRestTwoSecondsLater) {
+  Game game;
+  game.play({"start",
+             [](sim::Driver& d) {
+               auto& g = d.frmGame();
+               g.lblQ.setCaption("500");
+               g.lblQ.setBackColor(game::kGreen);
+               g.lblP.setBackColor(game::kRed);
+             },
+             "wait 1999",
+             [](sim::Driver& d) {
+               EXPECT_EQ(d.frmGame().lblQ.backColor(), game::kGreen);
+               EXPECT_TRUE(d.frmGame().tmrMonColor.enabled());
+             },
+             "wait 1"});
+  auto& g = game.g();
+  EXPECT_EQ(g.lblQ.backColor(), game::kScoreRest);
+  EXPECT_EQ(g.lblP.backColor(), game::kScoreRest);
+  EXPECT_EQ(g.lblB.backColor(), game::kScoreRest);
+  EXPECT_FALSE(g.tmrMonColor.enabled());
+}
+
+TEST(StartUp, EscapeOrTheCloseButtonEndsTheGameAtOnce) {
+  for (const char* how : {"key ESC", "close"}) {
+    Game game;
+    game.play({"start", how, "wait 100", "dump"});
+    EXPECT_TRUE(game.ended()) << how;
+    EXPECT_EQ(game.lines("end"), (std::vector<std::string>{"end"})) << how;
+    EXPECT_TRUE(game.lines("frmGame visible").empty()) << "nothing runs after the end";
+    EXPECT_EQ(game.status(), 0);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,214 @@
+// The windowing layer's own rules, on a small window of its own: synchronous Change events,
+// timer schedules, a timer blocked in a message box, program end, keyboard routing, numbers and
+// random draws.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ui/element.h"
+#include "ui/form.h"
+#include "ui/headless/headless_platform.h"
+#include "ui/numeric.h"
+#include "ui/timer.h"
+
+namespace {
+
+constexpr std::array kElements{
+    ui::ElementSpec{.name = "lblA", .kind = ui::Kind::Label, .caption = "start"},
+    ui::ElementSpec{.name = "lblB", .kind = ui::Kind::Label, .caption = "0"},
+    ui::ElementSpec{.name = "txtOne", .kind = ui::Kind::TextBox, .visible = false},
+    ui::ElementSpec{.name = "txtTwo", .kind = ui::Kind::TextBox, .visible = false},
+};
+constexpr std::array kTimers{
+    ui::TimerSpec{"tmrFirst", false, 10},
+    ui::TimerSpec{"tmrSecond", false, 10},
+    ui::TimerSpec{"tmrPoll", false, 1},
+};
+const ui::FormSpec kSpec{"frmTest", "Test", {}, kElements, kTimers, 0};
+
+class TestForm : public ui::Form {
+ public:
+  explicit TestForm(ui::Runtime& rt) : ui::Form(rt, kSpec) {
+    lblA.onChange(ui::bind<&TestForm::lblA_Change>(this));
+    tmrFirst.onTimer(ui::bind<&TestForm::tmrFirst_Timer>(this));
+    tmrSecond.onTimer(ui::bind<&TestForm::tmrSecond_Timer>(this));
+    tmrPoll.onTimer(ui::bind<&TestForm::tmrPoll_Timer>(this));
+    txtOne.onKeyDown(ui::bindKey<&TestForm::txtOne_KeyDown>(this));
+    tmrPoll.setPolling(true);
+  }
+  ui::Label lblA{*this, "lblA"};
+  ui::Label lblB{*this, "lblB"};
+  ui::TextBox txtOne{*this, "txtOne"};
+  ui::TextBox txtTwo{*this, "txtTwo"};
+  ui::Timer tmrFirst{*this, "tmrFirst"};
+  ui::Timer tmrSecond{*this, "tmrSecond"};
+  ui::Timer tmrPoll{*this, "tmrPoll"};
+
+  std::vector<std::string> log;
+  bool boxInFirst = false;
+  bool quitInSecond = false;
+
+  void Form_KeyPress(int keyAscii) override { log.push_back("key " + std::to_string(keyAscii)); }
+  void lblA_Change() { log.push_back("change " + lblA.caption()); }
+  void tmrFirst_Timer() {
+    log.push_back("first " + std::to_string(runtime().now()));
+    if (boxInFirst) {
+      boxInFirst = false;
+      runtime().messageBox("hold");
+      log.push_back("first resumes " + std::to_string(runtime().now()));
+    }
+  }
+  void tmrSecond_Timer() {
+    log.push_back("second " + std::to_string(runtime().now()));
+    if (quitInSecond) runtime().quit();
+  }
+  // Mirrors lblA into lblB: a poll that changes nothing once the two agree.
+  void tmrPoll_Timer() {
+    ++polls;
+    if (lblB.caption() != lblA.caption()) lblB.setCaption(lblA.caption());
+  }
+  void txtOne_KeyDown(int keyCode, int) { log.push_back("down " + std::to_string(keyCode)); }
+  int polls = 0;
+};
+
+struct Layer : ::testing::Test {
+  ui::headless::Headless backend;
+  ui::Runtime& rt = backend.runtime();
+  TestForm form{rt};
+  Layer() { form.show(); }
+};
+
+TEST_F(Layer, ACaptionWriteRunsItsChangeHandlerBeforeTheWriterGoesOn) {
+  form.lblA.setCaption("one");
+  form.log.push_back("after write");
+  form.lblA.setCaption("one");  // the same text raises nothing
+  form.lblA.setCaption("two");
+  EXPECT_EQ(form.log, (std::vector<std::string>{"change one", "after write", "change two"}));
+}
+
+TEST_F(Layer, TimersKeepTheirScheduleWhenEnabledAgainAndRestartOtherwise) {
+  form.tmrFirst.setEnabled(true);  // due at 10, 20, ...
+  backend.advance(5);
+  form.tmrFirst.setEnabled(true);  // already enabled: still due at 10
+  backend.advance(5);
+  EXPECT_EQ(form.log.back(), "first 10");
+  backend.advance(4);
+  form.tmrFirst.setEnabled(false);
+  form.tmrFirst.setEnabled(true);  // a new schedule from 14
+  backend.advance(10);
+  EXPECT_EQ(form.log.back(), "first 24");
+  backend.advance(3);
+  form.tmrFirst.setInterval(100);  // a new schedule from 27
+  backend.advance(100);
+  EXPECT_EQ(form.log, (std::vector<std::string>{"first 10", "first 24", "first 127"}));
+}
+
+TEST_F(Layer, SameInstantTicksFireInTableOrder) {
+  form.tmrSecond.setEnabled(true);
+  form.tmrFirst.setEnabled(true);
+  backend.advance(10);
+  EXPECT_EQ(form.log, (std::vector<std::string>{"first 10", "second 10"}));
+}
+
+TEST_F(Layer, ATimerWaitingInAMessageBoxIsNotReenteredAndDropsItsMissedTicks) {
+  // Inside the box 35 ms pass: the other timer keeps ticking, the blocked one does not.
+  backend.platform().setBoxHandler(
+      [&](std::string_view, std::string_view) { backend.advance(35); });
+  form.boxInFirst = true;
+  form.tmrFirst.setEnabled(true);
+  form.tmrSecond.setEnabled(true);
+  backend.advance(70);
+  EXPECT_EQ(form.log,
+            (std::vector<std::string>{"first 10", "second 10", "second 20", "second 30",
+                                      "second 40", "first resumes 45", "first 50", "second 50",
+                                      "first 60", "second 60", "first 70", "second 70"}));
+}
+
+TEST_F(Layer, ProgramEndInsideAMessageBoxStopsEverything) {
+  backend.platform().setBoxHandler([&](std::string_view, std::string_view) {
+    form.quitInSecond = true;
+    EXPECT_THROW(backend.advance(20), ui::ProgramEnd);
+  });
+  form.boxInFirst = true;
+  form.tmrFirst.setEnabled(true);
+  form.tmrSecond.setEnabled(true);
+  EXPECT_THROW(backend.advance(15), ui::ProgramEnd);
+  EXPECT_TRUE(rt.ending());
+  const auto before = form.log;
+  backend.advance(1000);
+  rt.keyPress(ui::Key::character(U'x'));
+  EXPECT_EQ(form.log, before);
+  // The handler that opened the box never went on.
+  for (const auto& line : form.log)
+    EXPECT_EQ(line.find("resumes"), std::string::npos);
+}
+
+TEST_F(Layer, KeysGoToTheTextBoxShownMostRecentlyElseToTheWindow) {
+  rt.keyPress(ui::Key::character(U'a'));
+  form.txtOne.show();
+  rt.keyPress(ui::Key::character(U'é'));
+  rt.keyPress(ui::Key::enter());
+  form.txtTwo.show();
+  rt.keyPress(ui::Key::character(U'z'));
+  form.txtTwo.setEnabled(false);  // a disabled box gives the keyboard back
+  rt.keyPress(ui::Key::character(U'b'));
+  rt.keyPress(ui::Key::backspace());
+  form.txtOne.hide();
+  rt.keyPress(ui::Key::escape());
+  EXPECT_EQ(form.log, (std::vector<std::string>{"key 97", "down 233", "down 13", "down 66",
+                                                "down 8", "key 27"}));
+  EXPECT_EQ(form.txtOne.text(), "é");
+  EXPECT_EQ(form.txtTwo.text(), "z");
+}
+
+TEST_F(Layer, IdlePollsAreSkippedUntilSomethingChanges) {
+  form.tmrPoll.setEnabled(true);
+  backend.advance(1000);
+  EXPECT_LE(form.polls, 2);  // one tick proved it idle, the rest were skipped
+  form.lblA.setCaption("moved");
+  backend.advance(1);
+  EXPECT_EQ(form.lblB.caption(), "moved");
+  EXPECT_LE(form.polls, 4);
+}
+
+TEST_F(Layer, EveryTickModeRunsEveryPoll) {
+  rt.scheduler().setEveryTick(true);
+  form.tmrPoll.setEnabled(true);
+  backend.advance(1000);
+  EXPECT_EQ(form.polls, 1000);
+}
+
+TEST(Numbers, CaptionsReadAsWholeNumbersAndWriteWithoutBlanks) {
+  EXPECT_EQ(ui::val("15"), 15);
+  EXPECT_EQ(ui::val("-500"), -500);
+  EXPECT_EQ(ui::val("12.5"), 12.5);
+  EXPECT_EQ(ui::val(""), 0);
+  EXPECT_EQ(ui::val("Question"), 0);
+  EXPECT_EQ(ui::num(-2000).view(), "-2000");
+  EXPECT_EQ(ui::num(0).view(), "0");
+  EXPECT_EQ(ui::num(-0.0).view(), "0");
+  EXPECT_EQ(ui::num(12.5).view(), "12.5");
+  EXPECT_EQ(ui::num(10000).view(), "10000");
+}
+
+TEST(RandomDraws, NeverExceedTheirPoolEvenAtTheTopOfTheRange) {
+  ui::RandomSource r(7);
+  r.queue(0.99999999);  // rounds to 1 in single precision
+  r.queue(0.99999994);
+  r.queue(0.0);
+  const float top = r.next();
+  EXPECT_LT(top, 1.0f);
+  EXPECT_EQ(ui::drawFrom(36, top), 36);
+  EXPECT_EQ(ui::drawFrom(2, r.next()), 2);
+  EXPECT_EQ(ui::drawFrom(9, r.next()), 1);
+  for (int i = 0; i < 200000; ++i) {
+    const float x = r.next();
+    ASSERT_GE(x, 0.0f);
+    ASSERT_LT(x, 1.0f);
+    ASSERT_LE(ui::drawFrom(3, x), 3);
+  }
+}
+
+}  // namespace

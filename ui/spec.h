@@ -33,16 +33,16 @@ struct FontSpec {
 };
 
 struct ElementSpec {
-  std::string_view name;
+  std::string_view name{};
   Kind kind = Kind::Label;
-  std::string_view caption;
+  std::string_view caption{};
   float left = 0;
   float top = 0;
   float width = 0;
   float height = 0;
-  std::optional<Color> back;  // nullopt: the system's default colour
-  std::optional<Color> fore;  // nullopt: the system's window-text colour
-  FontSpec font;
+  std::optional<Color> back{};  // nullopt: the system's default colour
+  std::optional<Color> fore{};  // nullopt: the system's window-text colour
+  FontSpec font{};
   Align align = Align::Left;
   bool visible = true;
   bool autoSize = false;
@@ -50,14 +50,14 @@ struct ElementSpec {
 };
 
 struct TimerSpec {
-  std::string_view name;
+  std::string_view name{};
   bool enabled = false;
   int interval = 0;
 };
 
 struct FormSpec {
-  std::string_view name;
-  std::string_view caption;
+  std::string_view name{};
+  std::string_view caption{};
   Color back;
   std::span<const ElementSpec> elements;  // in the order the window holds them
   std::span<const TimerSpec> timers;      // in the order same-instant ties fire
