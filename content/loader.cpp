@@ -20,38 +20,44 @@ void FrmGame::tmrQList_Timer() {
 
   // The final round lists its three categories, one a tick, keyed by a step counter.
   const bool listing = finalRound && phaseIs("CTopic");
+  // A chosen final category overrides the title and value a record loads in the same tick;
+  // writing only the final value keeps an idle tick free of changes.
   if (listing) {
     set(questionId, questionId + 1);
     const std::array<const std::string*, 3> order{&finalOrder1, &finalOrder2, &finalOrder3};
-    int category = 0;
+    int number = 0;
     if (questionId >= 1 && questionId <= 3)
-      category = static_cast<int>(ui::val(*order[static_cast<std::size_t>(questionId - 1)]));
-    set(finalCategory, category);
+      number = static_cast<int>(ui::val(*order[static_cast<std::size_t>(questionId - 1)]));
+    set(finalCategory, number);
+  }
+  const content::FinalCategory* category = content::findCategory(finalCategory);
+  if (listing) {
+    // The record is not loaded while the categories are listed.
   } else if (const content::RegularQuestion* q = content::findRegular(questionId)) {
-    set(topicTitle, q->topic);
+    if (!category) set(topicTitle, q->topic);
     set(questionText, q->question);
     set(choice1, q->choices[0]);
     set(choice2, q->choices[1]);
     set(choice3, q->choices[2]);
     set(choice4, q->choices[3]);
     set(answerKey, q->right);
-    set(questionValue, q->value);
+    if (!category) set(questionValue, q->value);
   } else if (const content::GibberishQuestion* g = content::findGibberish(questionId)) {
-    set(topicTitle, g->topic);
+    if (!category) set(topicTitle, g->topic);
     set(questionText, g->sentence);
     set(choice1, g->accepted[0]);
     set(choice2, g->accepted[1]);
     set(choice3, g->accepted[2]);
     set(choice4, g->accepted[3]);
     set(answerKey, g->answer);
-    set(questionValue, g->value);
+    if (!category) set(questionValue, g->value);
     set(finalOrder1, g->clues[0]);
     set(finalOrder2, g->clues[1]);
     set(finalOrder3, g->clues[2]);
     lblG.setCaption("1");
   }
 
-  if (const content::FinalCategory* c = content::findCategory(finalCategory)) {
+  if (const content::FinalCategory* c = category) {
     set(topicTitle, c->title);
     set(questionValue, c->value);
     const std::array<ui::Label*, 9> words{&lblCA, &lblCB, &lblCC, &lblCD, &lblCE,
