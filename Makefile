@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build configure deps check-sanitize clean
+.PHONY: run test build configure deps check-sanitize soak clean
 
 run: build
 	$(BUILD)/app/brivazon
@@ -25,6 +25,12 @@ deps:
 # The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 check-sanitize:
 	$(MAKE) test PRESET=sanitize
+
+# At least 100,000 randomized games under the sanitizers, with the rate they play at.
+SOAK_GAMES ?= 100000
+soak:
+	$(MAKE) build PRESET=sanitize
+	build/sanitize/tests/brivazon-soak --games $(SOAK_GAMES) --out build/sanitize/soak-failures
 
 clean:
 	rm -rf build
