@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build configure deps check-sanitize soak clean
+.PHONY: run test build configure deps check-sanitize soak bench clean
 
 run: build
 	$(BUILD)/app/brivazon
@@ -31,6 +31,10 @@ SOAK_GAMES ?= 100000
 soak:
 	$(MAKE) build PRESET=sanitize
 	build/sanitize/tests/brivazon-soak --games $(SOAK_GAMES) --out build/sanitize/soak-failures
+
+# How fast the headless game plays whole games, and the cost of one tick of each timer.
+bench: build
+	$(BUILD)/bench/brivazon_bench
 
 clean:
 	rm -rf build
