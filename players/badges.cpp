@@ -23,9 +23,7 @@ constexpr std::array<Badge, 3> kBadges{{
     {&FrmGame::lbl3P, &FrmGame::tmrP3Anim, false, {0, 1}, 0},
 }};
 
-}  // namespace
-
-static void shrinkBadge(FrmGame& f, int index) {
+void shrinkBadge(FrmGame& f, int index) {
   const Badge& b = kBadges[static_cast<std::size_t>(index)];
   ui::Label& badge = f.*b.label;
   float size = 0;
@@ -48,6 +46,8 @@ static void shrinkBadge(FrmGame& f, int index) {
   if (!(f.*kBadges[static_cast<std::size_t>(b.watched)].label).visible())
     f.tmrName1.setEnabled(true);
 }
+
+}  // namespace
 
 void FrmGame::tmrP1Anim_Timer() {
   shrinkBadge(*this, 0);
