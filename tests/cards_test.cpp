@@ -1,0 +1,315 @@
+// The title cards on the black window: the welcome line's three legs and its rest, the round
+// card that comes before questions 1 and 8, the ordinary question card, the gibberish and
+// final-round titles that hold the card two pauses longer, Escape on a card, and every showing
+// starting afresh from the card's design-time properties.
+#include <string>
+#include <vector>
+
+#include "tests/support.h"
+
+namespace {
+
+using testing_support::Game;
+
+content::FrmBlack& card(sim::Driver& d) {
+  auto* c = d.brivazon().frmBlackIfLoaded();
+  if (c == nullptr) throw std::runtime_error("no title card");
+  return *c;
+}
+
+// The topic key that takes an ordinary question: the newest topic when it is one.
+std::string ordinaryTopic(game::FrmGame& g) {
+  if (g.topicQ3 <= 1000) return "3";
+  if (g.topicQ2 <= 1000) return "2";
+  return "1";
+}
+
+// From a topic choice, plays one ordinary question: the topic key, the card, the left seat's
+// buzz and the right answer, up to the next topic choice.
+void playOrdinaryQuestion(Game& game) {
+  game.play({"key " + ordinaryTopic(game.g())});
+  while (game.phase() != "Question" && !game.ended())
+    game.play({"wait 100"});
+  game.play({"key q", "key " + game.g().answerKey, "ok", "wait 5"});
+}
+
+// Two players, then questions 1 to 14 played right; stops at the final round's topic choice.
+void playToFinalRound(Game& game) {
+  game.play(testing_support::toFirstTopic({"Ana", "Bo"}, "rnd 0.1 0.5"));
+  for (int q = 1; q <= 14; ++q) {
+    ASSERT_EQ(game.phase(), "CTopic1") << "question " << q;
+    ASSERT_EQ(game.g().lblr.caption(), std::to_string(q));
+    playOrdinaryQuestion(game);
+  }
+}
+
+TEST(WelcomeCard, TheLineTravelsUpDownAndBackThenHandsBackAboutTwoAndAHalfSecondsLater) {
+  Game game;
+  // The last Enter comes at 300 and shows the card at once.
+  game.play({"start", "key 1", "wait 300", "type Ana", "key ENTER", [](sim::Driver& d) {
+               auto& c = card(d);
+               EXPECT_TRUE(c.visible());
+               EXPECT_FALSE(d.frmGame().visible());
+               EXPECT_TRUE(c.lblWelcome.visible());
+               EXPECT_EQ(c.lblWelcome.caption(), "Bienvenu à Brivazon!");
+               EXPECT_EQ(c.lblWelcome.top(), 2520);
+               EXPECT_FALSE(c.lblQLabel.visible());
+               EXPECT_FALSE(c.lblQNumber.visible());
+               EXPECT_EQ(c.slideStep, 0);
+             }});
+  struct Point {
+    int at;  // ms after the card was shown
+    float top;
+    int leg;
+    bool pause;
+  };
+  const Point points[] = {
+      {10, 2320, 0, false},  {110, 320, 0, false},  {120, 420, 1, false},
+      {310, 6120, 1, false}, {320, 6220, 2, false}, {500, 2620, 2, false},
+      {510, 2420, 3, true},  {1500, 2420, 3, true}, {2500, 2420, 3, true},
+  };
+  int done = 0;
+  for (const Point& p : points) {
+    game.play({"wait " + std::to_string(p.at - done)});
+    done = p.at;
+    SCOPED_TRACE("at +" + std::to_string(p.at));
+    ASSERT_NE(game.card(), nullptr);
+    EXPECT_EQ(game.card()->lblWelcome.top(), p.top);
+    EXPECT_EQ(game.card()->slideStep, p.leg);
+    EXPECT_EQ(game.card()->tmrPause.enabled(), p.pause);
+    EXPECT_EQ(game.phase(), "Intro");
+  }
+  // The slide timer keeps running while the line rests.
+  EXPECT_TRUE(game.card()->tmrSlide.enabled());
+  game.play({"wait 9"});
+  EXPECT_EQ(game.phase(), "Intro");
+  EXPECT_NE(game.card(), nullptr);
+  game.play({"wait 1"});  // 2510 ms after the card was shown
+  EXPECT_EQ(game.now(), 2810);
+  EXPECT_EQ(game.card(), nullptr);
+  EXPECT_TRUE(game.g().visible());
+  EXPECT_EQ(game.phase(), "CTopic");
+  const auto all = game.lines("");
+  ASSERT_GE(all.size(), 4u);
+  EXPECT_EQ(all[all.size() - 4], "phase \"CTopic\"");
+  EXPECT_EQ(all[all.size() - 3], "show frmGame");
+  EXPECT_EQ(all[all.size() - 2], "unload frmBlack");
+  game.play({"wait 1"});
+  EXPECT_EQ(game.phase(), "CTopic1");
+}
+
+TEST(QuestionCards, QuestionOneShowsTheRoundCardThenTheQuestionCard) {
+  Game game;
+  game.play(testing_support::toFirstTopic({"Ana", "Bo"}));
+  ASSERT_EQ(game.phase(), "CTopic1");
+  const std::int64_t k = game.now();
+  game.play({"key 1", [](sim::Driver& d) {
+               auto& c = card(d);
+               EXPECT_FALSE(d.frmGame().visible());
+               EXPECT_EQ(c.lblQLabel.caption(), "Rond");
+               EXPECT_EQ(c.lblQNumber.caption(), "1");
+               EXPECT_TRUE(c.lblQLabel.visible());
+               EXPECT_TRUE(c.lblQNumber.visible());
+               EXPECT_FALSE(c.lblWelcome.visible());
+               EXPECT_EQ(c.lblQLabel.top(), -600);
+               EXPECT_EQ(c.lblQNumber.left(), 9750);
+             }});
+  EXPECT_EQ(game.phase(), "Topic");
+  struct Point {
+    int at;
+    const char* word;
+    const char* number;
+    float top, left;
+    bool slide, pause;
+  };
+  const Point points[] = {
+      {90, "Rond", "1", 2100, 9750, true, false},
+      {100, "Rond", "1", 2400, 9750, true, false},
+      {110, "Rond", "1", 2400, 9450, true, false},
+      {290, "Rond", "1", 2400, 4050, true, false},
+      {300, "Rond", "1", 2400, 4050, false, true},
+      {2290, "Rond", "1", 2400, 4050, false, true},
+      // The round card gives way to the question card, whose number starts at 9650.
+      {2300, "Question", "1", -600, 9650, true, false},
+      {2400, "Question", "1", 2400, 9650, true, false},
+      {2570, "Question", "1", 2400, 4550, true, false},
+      {2580, "Question", "1", 2400, 4250, true, false},
+      {2590, "Question", "1", 2400, 4250, false, true},
+      {4589, "Question", "1", 2400, 4250, false, true},
+  };
+  for (const Point& p : points) {
+    game.play({"wait " + std::to_string(k + p.at - game.now())});
+    SCOPED_TRACE("at +" + std::to_string(p.at));
+    ASSERT_NE(game.card(), nullptr);
+    EXPECT_EQ(game.card()->lblQLabel.caption(), p.word);
+    EXPECT_EQ(game.card()->lblQNumber.caption(), p.number);
+    EXPECT_EQ(game.card()->lblQLabel.top(), p.top);
+    EXPECT_EQ(game.card()->lblQNumber.left(), p.left);
+    EXPECT_EQ(game.card()->tmrSlide.enabled(), p.slide);
+    EXPECT_EQ(game.card()->tmrPause.enabled(), p.pause);
+    EXPECT_EQ(game.phase(), "Topic");
+    EXPECT_FALSE(game.g().tmrTimer.enabled());
+  }
+  game.play({"wait 1"});
+  EXPECT_EQ(game.now(), k + 4590);
+  EXPECT_EQ(game.card(), nullptr);
+  EXPECT_EQ(game.phase(), "Question");
+  EXPECT_TRUE(game.g().visible());
+  EXPECT_TRUE(game.g().tmrTimer.enabled());
+  EXPECT_EQ(game.g().lblTimer.caption(), "15");
+}
+
+TEST(QuestionCards, AnOrdinaryCardHandsBackAfterThirtySlideTicksAndOnePause) {
+  Game game;
+  game.play(testing_support::toFirstTopic({"Ana", "Bo"}));
+  playOrdinaryQuestion(game);
+  ASSERT_EQ(game.g().lblr.caption(), "2");
+  const std::int64_t k = game.now();
+  game.play({"key 3",
+             [](sim::Driver& d) {
+               // A fresh card: the design-time word and its width, nothing of question 1's
+               // round card.
+               auto& c = card(d);
+               EXPECT_EQ(c.lblQLabel.caption(), "Question");
+               EXPECT_EQ(c.lblQLabel.width(), 2325);
+               EXPECT_EQ(c.lblQLabel.top(), -600);
+               EXPECT_EQ(c.lblQNumber.caption(), "2");
+               EXPECT_EQ(c.lblQNumber.left(), 9750);
+               EXPECT_EQ(c.slideStep, 0);
+               EXPECT_FALSE(c.lblWelcome.visible());
+               EXPECT_TRUE(c.tmrSlide.enabled());
+               EXPECT_FALSE(c.tmrPause.enabled());
+             },
+             "wait 290"});
+  EXPECT_EQ(game.card()->lblQLabel.top(), 2400);
+  EXPECT_EQ(game.card()->lblQNumber.left(), 4050);
+  EXPECT_TRUE(game.card()->tmrSlide.enabled());
+  game.play({"wait 10"});
+  EXPECT_FALSE(game.card()->tmrSlide.enabled());
+  EXPECT_TRUE(game.card()->tmrPause.enabled());
+  game.play({"wait 1999"});
+  EXPECT_EQ(game.card()->lblQLabel.caption(), "Question");
+  EXPECT_EQ(game.phase(), "Topic");
+  game.play({"wait 1"});
+  EXPECT_EQ(game.now(), k + 2300);
+  EXPECT_EQ(game.card(), nullptr);
+  EXPECT_EQ(game.phase(), "Question");
+  EXPECT_TRUE(game.g().tmrTimer.enabled());
+  // One card only: no round card before question 2.
+  EXPECT_EQ(game.lines("show frmBlack").size(), 3u);
+}
+
+TEST(QuestionCards, AGibberishCardHoldsItsTitleForTwoMorePauses) {
+  Game game;
+  // Presets 4 and 19; question 1: left seat, draw 11; question 2: left seat, draw 15;
+  // question 3: left seat, draw 1001 as the third topic.
+  game.play(testing_support::toFirstTopic({"Ana", "Bo"}, "rnd 0.1 0.5 0.2 0.3 0.2 0.4 0.2 0.0"));
+  playOrdinaryQuestion(game);
+  playOrdinaryQuestion(game);
+  ASSERT_EQ(game.g().lblr.caption(), "3");
+  ASSERT_EQ(game.g().topicQ3, 1001);
+  ASSERT_EQ(game.g().lblTopic3.caption(), "Ce ne peut pas être correct !");
+  const std::int64_t k = game.now();
+  game.play({"key 3", "wait 300"});
+  ASSERT_NE(game.card(), nullptr);
+  EXPECT_EQ(game.card()->lblQLabel.caption(), "Question");
+  EXPECT_EQ(game.card()->lblQNumber.caption(), "3");
+  EXPECT_EQ(game.g().lblG.caption(), "1");
+  for (int pause = 1; pause <= 2; ++pause) {
+    game.play({"wait " + std::to_string(k + 300 + 2000 * pause - game.now())});
+    SCOPED_TRACE("pause " + std::to_string(pause));
+    ASSERT_NE(game.card(), nullptr);
+    EXPECT_EQ(game.card()->lblQLabel.caption(), "Question De");
+    EXPECT_EQ(game.card()->lblQNumber.caption(), "Baragouin");
+    // The title replaces the captions where the slide left them.
+    EXPECT_EQ(game.card()->lblQLabel.top(), 2400);
+    EXPECT_EQ(game.card()->lblQNumber.left(), 4050);
+    EXPECT_EQ(game.card()->slideStep, pause);
+    EXPECT_EQ(game.phase(), "Topic");
+  }
+  game.play({"wait 1999"});
+  EXPECT_EQ(game.phase(), "Topic");
+  game.play({"wait 1"});
+  EXPECT_EQ(game.now(), k + 6300);
+  EXPECT_EQ(game.card(), nullptr);
+  EXPECT_EQ(game.phase(), "Question");
+  EXPECT_TRUE(game.g().tmrTimer.enabled());
+}
+
+TEST(QuestionCards, TheFinalCardHoldsItsTitleForTwoMorePausesAndStartsNoCountdown) {
+  Game game;
+  playToFinalRound(game);
+  ASSERT_FALSE(HasFatalFailure());
+  ASSERT_EQ(game.g().lblr.caption(), "15");
+  ASSERT_EQ(game.phase(), "CTopic1");
+  const std::int64_t k = game.now();
+  game.play({"key 1", "wait 300"});
+  ASSERT_NE(game.card(), nullptr);
+  EXPECT_EQ(game.card()->lblQLabel.caption(), "Question");
+  EXPECT_EQ(game.card()->lblQNumber.caption(), "15");
+  EXPECT_EQ(game.card()->lblQNumber.left(), 4050);
+  for (int pause = 1; pause <= 2; ++pause) {
+    game.play({"wait " + std::to_string(k + 300 + 2000 * pause - game.now())});
+    SCOPED_TRACE("pause " + std::to_string(pause));
+    ASSERT_NE(game.card(), nullptr);
+    EXPECT_EQ(game.card()->lblQLabel.caption(), "Attaque de");
+    EXPECT_EQ(game.card()->lblQNumber.caption(), "Brivazon");
+    EXPECT_EQ(game.phase(), "Topic");
+  }
+  game.play({"wait 1999"});
+  EXPECT_EQ(game.phase(), "Topic");
+  game.play({"wait 1"});
+  EXPECT_EQ(game.now(), k + 6300);
+  EXPECT_EQ(game.card(), nullptr);
+  EXPECT_EQ(game.phase(), "Question");
+  EXPECT_TRUE(game.g().visible());
+  EXPECT_FALSE(game.g().tmrTimer.enabled());
+  EXPECT_TRUE(game.g().tmrPost.enabled());
+  EXPECT_EQ(game.lines("msgbox").size(), 14u);
+}
+
+TEST(QuestionCards, QuestionEightShowsTheRoundTwoCard) {
+  Game game;
+  game.play(testing_support::toFirstTopic({"Ana", "Bo"}));
+  for (int q = 1; q <= 7; ++q)
+    playOrdinaryQuestion(game);
+  ASSERT_EQ(game.g().lblr.caption(), "8");
+  const std::int64_t k = game.now();
+  game.play({"key " + ordinaryTopic(game.g()), "wait 300"});
+  EXPECT_EQ(game.card()->lblQLabel.caption(), "Rond");
+  EXPECT_EQ(game.card()->lblQNumber.caption(), "2");
+  game.play({"wait 2000"});
+  EXPECT_EQ(game.card()->lblQLabel.caption(), "Question");
+  EXPECT_EQ(game.card()->lblQNumber.caption(), "8");
+  game.play({"wait " + std::to_string(k + 4590 - game.now())});
+  EXPECT_EQ(game.phase(), "Question");
+  EXPECT_EQ(game.card(), nullptr);
+}
+
+TEST(Cards, EscapeOnACardEndsTheGameAndOtherKeysDoNothing) {
+  Game welcome;
+  welcome.play({"start", "key 1", "wait 300", "type Ana", "key ENTER", "wait 100", "key 1", "key b",
+                "key ENTER", "wait 100"});
+  EXPECT_EQ(welcome.phase(), "Intro");
+  EXPECT_NE(welcome.card(), nullptr);
+  EXPECT_FALSE(welcome.ended());
+  welcome.play({"key ESC", "wait 5000"});
+  EXPECT_TRUE(welcome.ended());
+  EXPECT_EQ(welcome.lines("").back(), "end");
+  EXPECT_EQ(welcome.phase(), "Intro");
+
+  Game question;
+  question.play(testing_support::toFirstTopic({"Ana", "Bo"}));
+  const auto seat = question.g().curPlayer;
+  question.play({"key 1", "wait 2400", "key 2", "key q", "key p", "wait 10"});
+  EXPECT_EQ(question.phase(), "Topic");
+  EXPECT_EQ(question.card()->lblQLabel.caption(), "Question");
+  EXPECT_EQ(question.g().curPlayer, seat);
+  EXPECT_EQ(question.g().lblAPlayer.caption().rfind("Answer", 0), std::string::npos);
+  question.play({"key ESC", "wait 5000"});
+  EXPECT_TRUE(question.ended());
+  EXPECT_EQ(question.lines("").back(), "end");
+  EXPECT_EQ(question.phase(), "Topic");
+}
+
+}  // namespace

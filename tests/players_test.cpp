@@ -1,0 +1,337 @@
+// The opening of a game: the player-count key, the count badges shrinking away, the name
+// prompts sliding in over the name box, the names typed (or left empty and replaced by a
+// default name) landing on the seats in play, and Escape in the name box.
+#include <string>
+#include <vector>
+
+#include "tests/support.h"
+
+namespace {
+
+using testing_support::Game;
+
+// Where a badge stands, as "left,top,width,height".
+std::string box(const ui::Element& e) {
+  auto n = [](float v) { return std::to_string(static_cast<int>(v)); };
+  return n(e.left()) + "," + n(e.top()) + "," + n(e.width()) + "," + n(e.height());
+}
+
+TEST(PlayerCount, AnyOtherKeyOnlyHidesTheQuestionAndACountKeyStillStartsTheGame) {
+  Game game;
+  game.play({"start", "key 7", "wait 200"});
+  EXPECT_FALSE(game.g().lblPNumber.visible());
+  EXPECT_EQ(game.phase(), "PNumber");
+  EXPECT_EQ(game.g().playerCount, 0);
+  for (auto* badge : {&game.g().lbl1P, &game.g().lbl2P, &game.g().lbl3P}) {
+    EXPECT_TRUE(badge->visible()) << badge->name();
+    EXPECT_EQ(badge->width(), 555) << badge->name();
+    EXPECT_EQ(badge->height(), 555) << badge->name();
+  }
+  EXPECT_FALSE(game.g().tmrName1.enabled());
+
+  game.play({"key 2"});
+  EXPECT_EQ(game.phase(), "Name");
+  EXPECT_EQ(game.g().playerCount, 2);
+  EXPECT_EQ(game.g().curPlayer, 1);
+  EXPECT_TRUE(game.g().tmrP2Anim.enabled());
+  // The count question never comes back.
+  game.play({"wait 400"});
+  EXPECT_FALSE(game.g().lblPNumber.visible());
+  EXPECT_TRUE(game.g().txtInput.visible());
+  EXPECT_EQ(game.lines("phase"), (std::vector<std::string>{"phase \"PNumber\"", "phase \"Name\""}));
+}
+
+TEST(PlayerCount, ASecondCountKeyDoesNothing) {
+  Game game;
+  game.play({"start", "key 2", "wait 5", "key 3", "key 1"});
+  EXPECT_EQ(game.g().playerCount, 2);
+  EXPECT_EQ(game.g().curPlayer, 1);
+  EXPECT_FALSE(game.g().tmrP3Anim.enabled());
+  EXPECT_FALSE(game.g().tmrP1Anim.enabled());
+  game.play({"wait 300", "type Ana", "key ENTER", "wait 300", "type Bo", "key ENTER"});
+  EXPECT_EQ(game.g().lblName10.caption(), "Ana");
+  EXPECT_EQ(game.g().lblName30.caption(), "Bo");
+  EXPECT_FALSE(game.g().lblB.visible());
+  EXPECT_EQ(game.phase(), "Intro");
+}
+
+TEST(PlayerCount, TheChosenBadgeShrinksFirstThenTheOtherTwoTogether) {
+  struct Case {
+    const char* key;
+    int chosen;  // 1, 2 or 3
+  };
+  for (Case c : {Case{"key 1", 1}, Case{"key 2", 2}, Case{"key 3", 3}}) {
+    SCOPED_TRACE(c.key);
+    Game game;
+    auto g = [&]() -> game::FrmGame& { return game.g(); };
+    game.play({"start", c.key});
+    ui::Label* badges[] = {&game.g().lbl1P, &game.g().lbl2P, &game.g().lbl3P};
+    const std::string start[] = {"3720,2880,555,555", "4560,2880,555,555", "5400,2880,555,555"};
+    // Three ticks in: only the chosen badge has moved, by three steps.
+    const std::string third[] = {"3840,2880,315,555", "4560,3000,555,315", "5520,2880,315,555"};
+    const std::string last[] = {"3960,2880,75,555", "4560,3120,555,75", "5640,2880,75,555"};
+    game.play({"wait 30"});
+    for (int b = 0; b < 3; ++b)
+      EXPECT_EQ(box(*badges[b]), b + 1 == c.chosen ? third[b] : start[b]) << "badge " << b + 1;
+    // Five ticks: still there, at 155.
+    game.play({"wait 20"});
+    EXPECT_TRUE(badges[c.chosen - 1]->visible());
+    // Sixth tick: gone at 75, and nothing else has moved yet.
+    game.play({"wait 10"});
+    for (int b = 0; b < 3; ++b) {
+      if (b + 1 == c.chosen) {
+        EXPECT_FALSE(badges[b]->visible());
+        EXPECT_EQ(box(*badges[b]), last[b]);
+      } else {
+        EXPECT_TRUE(badges[b]->visible()) << "badge " << b + 1;
+        EXPECT_EQ(box(*badges[b]), start[b]) << "badge " << b + 1;
+      }
+    }
+    EXPECT_FALSE(g().tmrName1.enabled());
+    // The two others shrink side by side, step for step.
+    game.play({"wait 30"});
+    for (int b = 0; b < 3; ++b) {
+      if (b + 1 != c.chosen) {
+        EXPECT_EQ(box(*badges[b]), third[b]) << "badge " << b + 1;
+      }
+    }
+    game.play({"wait 20"});
+    for (int b = 0; b < 3; ++b) {
+      if (b + 1 != c.chosen) {
+        EXPECT_TRUE(badges[b]->visible()) << "badge " << b + 1;
+      }
+    }
+    EXPECT_FALSE(g().tmrName1.enabled());
+    game.play({"wait 10"});
+    for (int b = 0; b < 3; ++b) {
+      EXPECT_FALSE(badges[b]->visible()) << "badge " << b + 1;
+      EXPECT_EQ(box(*badges[b]), last[b]) << "badge " << b + 1;
+    }
+    EXPECT_FALSE(g().tmrP1Anim.enabled());
+    EXPECT_FALSE(g().tmrP2Anim.enabled());
+    EXPECT_FALSE(g().tmrP3Anim.enabled());
+    // The first name prompt starts with the last badge's finish, and moves one step a tick
+    // even though both finishing badges may have started it.
+    EXPECT_TRUE(g().tmrName1.enabled());
+    EXPECT_EQ(g().lblName1.top(), -500);
+    game.play({"wait 10"});
+    EXPECT_EQ(g().lblName1.top(), -300);
+    game.play({"wait 10"});
+    EXPECT_EQ(g().lblName1.top(), -100);
+    // Nothing shows the badges again.
+    game.play({"wait 500"});
+    for (auto* b : badges)
+      EXPECT_FALSE(b->visible());
+  }
+}
+
+TEST(NamePrompts, EachPromptSlidesToItsRestingPlaceAndThenShowsTheNameBox) {
+  Game game;
+  // Key at 0; the badges are gone at 120; the first prompt moves from 130 on.
+  game.play({"start", "key 3", "wait 240"});
+  EXPECT_EQ(game.g().lblName1.top(), 1900);
+  EXPECT_FALSE(game.g().txtInput.visible());
+  EXPECT_TRUE(game.g().tmrName1.enabled());
+  game.play({"wait 10"});  // 13th tick
+  EXPECT_EQ(game.g().lblName1.top(), 2100);
+  EXPECT_EQ(game.g().lblName1.left(), 4200);
+  EXPECT_TRUE(game.g().txtInput.visible());
+  EXPECT_FALSE(game.g().tmrName1.enabled());
+  game.play({"wait 200"});
+  EXPECT_EQ(game.g().lblName1.top(), 2100);
+  EXPECT_TRUE(game.g().lblName1.visible());
+
+  // The first Enter hides the box and its prompt and starts the second prompt from the left.
+  game.play({"type Ana", "key ENTER"});
+  EXPECT_FALSE(game.g().txtInput.visible());
+  EXPECT_FALSE(game.g().lblName1.visible());
+  EXPECT_EQ(game.g().txtInput.text(), "");
+  EXPECT_TRUE(game.g().tmrName2.enabled());
+  game.play({"wait 270"});  // 27 ticks: 4150
+  EXPECT_EQ(game.g().lblName2.left(), 4150);
+  EXPECT_FALSE(game.g().txtInput.visible());
+  game.play({"wait 10"});  // 28th tick
+  EXPECT_EQ(game.g().lblName2.left(), 4350);
+  EXPECT_EQ(game.g().lblName2.top(), 1950);
+  EXPECT_TRUE(game.g().txtInput.visible());
+  EXPECT_FALSE(game.g().tmrName2.enabled());
+  game.play({"wait 100"});
+  EXPECT_EQ(game.g().lblName2.left(), 4350);
+
+  // The third prompt comes in from the right and stops exactly on 4200.
+  game.play({"type Bo", "key ENTER"});
+  EXPECT_FALSE(game.g().lblName2.visible());
+  EXPECT_TRUE(game.g().tmrName3.enabled());
+  game.play({"wait 260"});  // 26 ticks: 4400
+  EXPECT_EQ(game.g().lblName3.left(), 4400);
+  EXPECT_FALSE(game.g().txtInput.visible());
+  game.play({"wait 10"});  // 27th tick
+  EXPECT_EQ(game.g().lblName3.left(), 4200);
+  EXPECT_EQ(game.g().lblName3.top(), 1950);
+  EXPECT_TRUE(game.g().txtInput.visible());
+  EXPECT_FALSE(game.g().tmrName3.enabled());
+
+  // The last Enter swaps the windows within the key press.
+  game.play({"type Cy", "key ENTER"});
+  EXPECT_FALSE(game.g().lblName3.visible());
+  EXPECT_EQ(game.phase(), "Intro");
+  EXPECT_FALSE(game.g().visible());
+  ASSERT_NE(game.card(), nullptr);
+  EXPECT_TRUE(game.card()->visible());
+  const auto tail = game.lines("");
+  ASSERT_GE(tail.size(), 4u);
+  EXPECT_EQ(tail[tail.size() - 4], "phase \"Intro\"");
+  EXPECT_EQ(tail[tail.size() - 3], "hide frmGame");
+  EXPECT_EQ(tail[tail.size() - 2], "show frmBlack");
+}
+
+TEST(NamePrompts, WithTwoPlayersTheSecondPromptComesFromTheLeftAndTheThirdNeverMoves) {
+  Game game;
+  game.play({"start", "key 2", "wait 300", "type Ana", "key ENTER", "wait 280"});
+  EXPECT_EQ(game.g().lblName2.left(), 4350);
+  EXPECT_TRUE(game.g().txtInput.visible());
+  EXPECT_EQ(game.g().lblName3.left(), 9600);
+  EXPECT_FALSE(game.g().tmrName3.enabled());
+  game.play({"type Bo", "key ENTER", "wait 500"});
+  EXPECT_EQ(game.g().lblName3.left(), 9600);
+  EXPECT_EQ(game.g().lblName3.top(), 1950);
+}
+
+struct Seats {
+  std::string left, middle, right;  // name tags; "-" for a tag that stays hidden
+  bool q, b, p;                     // score boxes shown
+};
+
+void expectSeats(Game& game, const Seats& s) {
+  auto tag = [](const ui::Label& l) { return l.visible() ? l.caption() : std::string("-"); };
+  EXPECT_EQ(tag(game.g().lblName10), s.left);
+  EXPECT_EQ(tag(game.g().lblName20), s.middle);
+  EXPECT_EQ(tag(game.g().lblName30), s.right);
+  EXPECT_EQ(game.g().lblQ.visible(), s.q);
+  EXPECT_EQ(game.g().lblB.visible(), s.b);
+  EXPECT_EQ(game.g().lblP.visible(), s.p);
+  for (auto* score : {&game.g().lblQ, &game.g().lblB, &game.g().lblP})
+    EXPECT_EQ(score->caption(), "0") << score->name();
+}
+
+TEST(Names, OnePlayerSitsInTheMiddle) {
+  Game typed;
+  typed.play(testing_support::toFirstTopic({"Zoé"}));
+  expectSeats(typed, {"-", "Zoé", "-", false, true, false});
+  EXPECT_TRUE(typed.messages().empty());
+
+  Game empty;
+  empty.play(testing_support::toFirstTopic({""}));
+  expectSeats(empty, {"-", "Fleure", "-", false, true, false});
+  EXPECT_EQ(
+      empty.messages(),
+      (std::vector<std::string>{"Pas de nom!|Pas de nom?  Nous allons tu appeller une Fleure."}));
+}
+
+TEST(Names, TwoPlayersSitLeftAndRightAndTheMiddleStaysEmpty) {
+  Game typed;
+  typed.play(testing_support::toFirstTopic({"Ana", "Bo"}));
+  expectSeats(typed, {"Ana", "-", "Bo", true, false, true});
+  EXPECT_EQ(typed.g().lblName20.caption(), "");
+  EXPECT_TRUE(typed.messages().empty());
+
+  Game empty;
+  empty.play(testing_support::toFirstTopic({"", ""}));
+  expectSeats(empty, {"Oiseau", "-", "Pomme", true, false, true});
+  EXPECT_EQ(empty.messages(), (std::vector<std::string>{
+                                  "Pas de nom!|Pas de nom?  Nous allons tu appeller un Oiseau.",
+                                  "Pas de nom!|Pas de nom?  Nous allons tu appeller un Pomme."}));
+}
+
+TEST(Names, ThreePlayersFillTheSeatsFromLeftToRight) {
+  Game typed;
+  typed.play(testing_support::toFirstTopic({"Ana", "Bo", "Cy"}));
+  expectSeats(typed, {"Ana", "Bo", "Cy", true, true, true});
+  EXPECT_TRUE(typed.messages().empty());
+
+  Game empty;
+  empty.play(testing_support::toFirstTopic({"", "", ""}));
+  expectSeats(empty, {"Oiseau", "François", "Pierre", true, true, true});
+  EXPECT_EQ(empty.messages(),
+            (std::vector<std::string>{"Pas de nom!|Pas de nom?  Nous allons tu appeller un Oiseau.",
+                                      "Pas de nom!|Pas de nom?  Nous allons tu appeller François.",
+                                      "Pas de nom!|Pas de nom?  Nous allons tu appeller Pierre."}));
+
+  Game mixed;
+  mixed.play(testing_support::toFirstTopic({"Ana", "", "Cy"}));
+  expectSeats(mixed, {"Ana", "François", "Cy", true, true, true});
+  EXPECT_EQ(
+      mixed.messages(),
+      (std::vector<std::string>{"Pas de nom!|Pas de nom?  Nous allons tu appeller François."}));
+}
+
+TEST(Names, TheDefaultNameLandsOnlyAfterItsBoxIsClosed) {
+  Game game;
+  game.play({"start", "key 2", "wait 300", "key ENTER",
+             [](sim::Driver& d) {
+               // The box is open: the tag is not written yet and the next prompt waits.
+               EXPECT_EQ(d.frmGame().lblName10.caption(), "");
+               EXPECT_FALSE(d.frmGame().lblName10.visible());
+               EXPECT_FALSE(d.frmGame().tmrName2.enabled());
+               EXPECT_FALSE(d.frmGame().txtInput.visible());
+             },
+             "ok"});
+  EXPECT_EQ(game.g().lblName10.caption(), "Oiseau");
+  EXPECT_TRUE(game.g().lblName10.visible());
+  EXPECT_TRUE(game.g().lblQ.visible());
+  EXPECT_TRUE(game.g().tmrName2.enabled());
+  EXPECT_EQ(game.g().curPlayer, 2);
+  EXPECT_EQ(game.g().txtInput.text(), "");
+}
+
+TEST(Names, ANameIsKeptExactlyAsTyped) {
+  const std::string markup = "<b>Ana</b> & <i>Bo</i>";
+  const std::string blanks = "   ";
+  std::string longName;
+  for (int i = 0; i < 30; ++i)
+    longName += "Jean-Édouard ";
+  longName += "œ";
+  Game game;
+  game.play(testing_support::toFirstTopic({markup, blanks, longName}));
+  EXPECT_EQ(game.g().lblName10.caption(), markup);
+  EXPECT_EQ(game.g().lblName20.caption(), blanks);
+  EXPECT_EQ(game.g().lblName30.caption(), longName);
+  EXPECT_TRUE(game.messages().empty());
+  // An auto-size tag follows its name and keeps its place.
+  EXPECT_EQ(game.g().lblName30.left(), 8475);
+  EXPECT_GT(game.g().lblName30.width(), game.g().lblName10.width());
+}
+
+TEST(Names, BackspaceEditsTheNameBeforeEnter) {
+  Game game;
+  game.play({"start", "key 1", "wait 300", "type Anna", "key BACKSPACE", "key BACKSPACE", "type ne",
+             "key ENTER"});
+  EXPECT_EQ(game.g().lblName20.caption(), "Anne");
+}
+
+TEST(Names, EscapeInTheNameBoxEndsTheGame) {
+  for (const char* when : {"first", "second"}) {
+    SCOPED_TRACE(when);
+    Game game;
+    std::vector<sim::Step> steps{"start", "key 3", "wait 300"};
+    if (std::string(when) == "second")
+      steps.insert(steps.end(), {"type Ana", "key ENTER", "wait 300", "type Bo"});
+    steps.insert(steps.end(), {"key ESC", "wait 1000", "key ENTER"});
+    game.play(steps);
+    EXPECT_TRUE(game.ended());
+    const auto all = game.lines("");
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(all.back(), "end");
+    EXPECT_TRUE(game.messages().empty());
+    EXPECT_EQ(game.phase(), "Name");
+  }
+}
+
+TEST(Names, EscapeWhileAPromptSlidesEndsTheGame) {
+  Game game;
+  game.play({"start", "key 2", "wait 200", "key ESC"});
+  EXPECT_TRUE(game.ended());
+  EXPECT_EQ(game.lines("").back(), "end");
+}
+
+}  // namespace
