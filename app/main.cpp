@@ -1,0 +1,56 @@
+// The game: the Qt application, the one window, the game started in it, the event loop run
+// until the game ends.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "game/brivazon.h"
+#include "ui/qt/qt_platform.h"
+
+namespace {
+
+bool isSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+// Whether Qt would look for a desktop session: no platform named, or only X11 and Wayland
+// ones ("wayland;xcb", "xcb:option"). Offscreen, VNC and framebuffer platforms need none.
+bool needsDesktop() {
+  const char* platforms = std::getenv("QT_QPA_PLATFORM");
+  if (!platforms || !*platforms) return true;
+  std::string_view rest(platforms);
+  while (!rest.empty()) {
+    const std::size_t end = rest.find(';');
+    const std::string_view name = rest.substr(0, end);
+    if (!name.empty() && !name.starts_with("xcb") && !name.starts_with("wayland")) return false;
+    if (end == std::string_view::npos) break;
+    rest.remove_prefix(end + 1);
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Without this, Qt's only word would be an abort about a platform plugin.
+  if (needsDesktop() && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+    std::fputs(
+        "brivazon: no display found: run the game inside a desktop session "
+        "(DISPLAY or WAYLAND_DISPLAY is not set)\n",
+        stderr);
+    return 1;
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("brivazon"));
+
+  ui::qt::QtRuntime qt;
+  game::Brivazon game(qt.runtime());
+  qt.platform().enter([&] { game.start(); });
+  if (qt.runtime().ending()) return 0;
+  qt.platform().showWindow();
+  QApplication::exec();
+  return 0;
+}

@@ -1,0 +1,113 @@
+// The real game in the real window: what the start screen looks like, and keys as a player
+// presses them (Escape, a name with accents, keys while a message box waits).
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLineEdit>
+
+#include "content/frm_black.h"
+#include "game/brivazon.h"
+#include "game/frm_game.h"
+#include "tests/qt/qt_test_support.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/qt_platform.h"
+
+namespace {
+
+using namespace brivazon_test;
+
+class GameWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    qt.platform().enter([&] { game.start(); });
+    qt.platform().showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+  }
+
+  QWidget* window() { return qt.platform().window(); }
+  game::FrmGame& frm() { return game.frmGame(); }
+  QImage picture() { return window()->grab().toImage(); }
+
+  // "1" for one player, then the badges shrink and the first prompt slides in over the box.
+  void choseOnePlayer() {
+    press(window(), Qt::Key_1, "1");
+    ASSERT_TRUE(waitUntil([&] { return window()->focusWidget() == nameEdit(); }));
+  }
+  QLineEdit* nameEdit() { return qt.platform().viewOf(frm())->lineEditOf(frm().txtInput); }
+
+  ui::qt::QtRuntime qt;
+  game::Brivazon game{qt.runtime()};
+};
+
+TEST_F(GameWindowTest, StartScreenShowsTheQuestionAndTheThreeBadgesInTheirColours) {
+  const QImage image = picture();
+  image.save(QStringLiteral(BRIVAZON_QT_TEST_OUTPUT "/start.png"));
+  ASSERT_EQ(image.size(), QSize(640, 480));
+  EXPECT_EQ(window()->windowTitle(), QStringLiteral("Brivazon!"));
+  EXPECT_EQ(image.pixelColor(20, 300), QColor(255, 192, 128));
+  // lblPNumber's rectangle, 192,128 to 449,185: the question is too long for one line of it and
+  // is written on two.
+  auto darkPixels = [&](int top, int bottom) {
+    int dark = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = 192; x < 449; ++x)
+        if (qGray(image.pixel(x, y)) < 100) ++dark;
+    return dark;
+  };
+  EXPECT_GT(darkPixels(128, 148), 100);
+  EXPECT_GT(darkPixels(148, 168), 100);
+  // The badges' top-left corners, clear of their digits.
+  EXPECT_EQ(image.pixelColor(250, 194), QColor(255, 192, 192));
+  EXPECT_EQ(image.pixelColor(306, 194), QColor(192, 255, 255));
+  EXPECT_EQ(image.pixelColor(362, 194), QColor(255, 192, 255));
+}
+
+TEST_F(GameWindowTest, EscapeEndsTheApplication) {
+  EXPECT_EQ(runUntilEnd([&] { press(window(), Qt::Key_Escape); }), 0);
+  EXPECT_TRUE(qt.runtime().ending());
+  EXPECT_FALSE(window()->isVisible());
+  EXPECT_FALSE(qt.platform().armedFor().has_value());
+}
+
+TEST_F(GameWindowTest, NameTypedWithAccentsGoesOnTheNameTag) {
+  choseOnePlayer();
+  type(window(), QString::fromUtf8("Léa Çœ"));
+  EXPECT_EQ(nameEdit()->text(), QString::fromUtf8("Léa Çœ"));
+  EXPECT_EQ(frm().txtInput.text(), "Léa Çœ");
+  press(window(), Qt::Key_Return, "\r");
+  EXPECT_EQ(frm().lblName20.caption(), "Léa Çœ");
+  EXPECT_TRUE(frm().phaseIs("Intro"));
+  // The welcome card took the one window's picture and its keyboard.
+  ASSERT_TRUE(game.hasFrmBlack());
+  EXPECT_EQ(qt.platform().displayedView(), qt.platform().viewOf(game.frmBlack()));
+  EXPECT_EQ(window()->focusWidget(), qt.platform().viewOf(game.frmBlack()));
+  const QWidgetList tops = QApplication::topLevelWidgets();
+  EXPECT_EQ(std::count_if(tops.begin(), tops.end(), [](QWidget* w) { return w->isVisible(); }), 1);
+}
+
+TEST_F(GameWindowTest, KeysPressedWhileAMessageBoxWaitsNeverReachTheGame) {
+  choseOnePlayer();
+  QTimer poll;
+  bool boxSeen = false;
+  whenBoxOpens(poll, [&](QMessageBox& box) {
+    boxSeen = true;
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Pas de nom!"));
+    EXPECT_TRUE(box.isModal());
+    EXPECT_EQ(box.textFormat(), Qt::PlainText);
+    press(window(), Qt::Key_Q, "q");
+    press(window(), Qt::Key_2, "2");
+    press(window(), Qt::Key_Escape);
+    EXPECT_FALSE(qt.runtime().ending());
+    EXPECT_TRUE(frm().txtInput.text().empty());
+    EXPECT_TRUE(frm().lblName20.caption().empty());
+    press(&box, Qt::Key_Return, "\r");
+  });
+  // An empty name: the box opens inside this key press and closes before it returns.
+  press(window(), Qt::Key_Return, "\r");
+  EXPECT_TRUE(boxSeen);
+  EXPECT_FALSE(qt.runtime().ending());
+  EXPECT_EQ(frm().lblName20.caption(), "Fleure");
+  EXPECT_TRUE(qt.platform().openBoxes().empty());
+}
+
+}  // namespace

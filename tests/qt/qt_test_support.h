@@ -1,0 +1,66 @@
+// Helpers for the Qt tests: real key events through the window system layer (so modality and
+// focus apply as they do for a player), waits that keep the event loop running, and runs of the
+// application's own event loop until the program ends.
+#pragma once
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace brivazon_test {
+
+inline void press(QWidget* window, Qt::Key key, const QString& text = {},
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::sendKeyEvent(QTest::Click, window->windowHandle(), key, text, modifiers);
+}
+
+// Each character as the key a keyboard reports for it, capitals with Shift.
+inline void type(QWidget* window, const QString& text) {
+  for (QChar c : text) {
+    const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
+    press(window, key, QString(c), c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+  }
+}
+
+// Keeps the event loop running until `done` holds or `ms` have passed; returns `done()`.
+inline bool waitUntil(const std::function<bool()>& done, int ms = 2000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done() && clock.elapsed() < ms)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  return done();
+}
+
+inline void spin(int ms) {
+  waitUntil([] { return false; }, ms);
+}
+
+// Runs `act` inside the next message box's own event loop, once the box is up.
+inline void whenBoxOpens(QTimer& poll, std::function<void(QMessageBox&)> act) {
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&poll, act] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    poll.stop();
+    act(*box);
+  });
+  poll.start();
+}
+
+// Does `action` from inside the application's event loop and runs that loop until the program
+// ends; returns the loop's exit code, -1 when the program did not end within `ms`.
+inline int runUntilEnd(const std::function<void()>& action, int ms = 3000) {
+  QTimer start, guard;
+  start.setSingleShot(true);
+  guard.setSingleShot(true);
+  QObject::connect(&start, &QTimer::timeout, action);
+  QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+  start.start(0);
+  guard.start(ms);
+  return QApplication::exec();
+}
+
+}  // namespace brivazon_test

@@ -1,0 +1,68 @@
+// Bundled faces: registration from the resources and the choice of family for a layout face.
+#include "ui/qt/fonts.h"
+
+#include <QDirIterator>
+#include <QFontDatabase>
+#include <QtGlobal>
+#include <algorithm>
+#include <array>
+
+namespace ui::qt {
+
+namespace {
+
+struct Face {
+  std::string_view layout;
+  const char* family;
+};
+
+// Metric-compatible faces where one exists, so captions break and fit as they were laid out.
+constexpr std::array kFaces{
+    Face{"Arial", "Liberation Sans"},
+    Face{"MS Sans Serif", "Liberation Sans"},
+    Face{"Times New Roman", "Liberation Serif"},
+    Face{"Comic Sans MS", "Comic Neue"},
+    Face{"Lucida Handwriting", "Dancing Script"},
+    Face{"Lucida Calligraphy", "TeX Gyre Chorus"},
+    Face{"Lucida Bright", "DejaVu Serif"},
+};
+
+constexpr const char* kDefaultFamily = "Liberation Sans";
+constexpr float kDefaultPoints = 8.25f;
+
+}  // namespace
+
+int registerFonts() {
+  static const int failures = [] {
+    int failed = 0;
+    QDirIterator it(QStringLiteral(":/brivazon/fonts"));
+    while (it.hasNext()) {
+      const QString file = it.next();
+      if (QFontDatabase::addApplicationFont(file) < 0) {
+        qWarning("brivazon: cannot load the bundled font %s", qUtf8Printable(file));
+        ++failed;
+      }
+    }
+    return failed;
+  }();
+  return failures;
+}
+
+QString familyFor(std::string_view face) {
+  if (face.empty()) return QString::fromLatin1(kDefaultFamily);
+  for (const Face& f : kFaces)
+    if (f.layout == face) return QString::fromLatin1(f.family);
+  // A face the build does not bundle: whatever the system has under that name, or its nearest.
+  return QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+}
+
+QFont fontFor(const FontSpec& spec) {
+  const float points = spec.face.empty() ? kDefaultPoints : spec.points;
+  QFont font(familyFor(spec.face));
+  font.setPixelSize(std::max(1, qRound(points * 96.0f / 72.0f)));
+  font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
+  font.setItalic(spec.italic);
+  return font;
+}
+
+}  // namespace ui::qt

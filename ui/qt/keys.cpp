@@ -1,0 +1,74 @@
+// Key mapping from Qt's key events to the game's character and key codes.
+#include "ui/qt/keys.h"
+
+namespace ui::qt {
+
+namespace {
+
+int firstCodePoint(const QString& text) {
+  if (text.isEmpty()) return -1;
+  const QList<uint> ucs4 = text.toUcs4();
+  return ucs4.isEmpty() ? -1 : static_cast<int>(ucs4.first());
+}
+
+// Qt's key codes below this are Unicode code points; above it they name keys that type nothing.
+constexpr int kFirstSpecialKey = 0x01000000;
+
+}  // namespace
+
+int windowKeyCode(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Backspace:
+      return 8;
+    default:
+      break;
+  }
+  if ((event.modifiers() & Qt::KeypadModifier) && event.key() >= Qt::Key_0 &&
+      event.key() <= Qt::Key_9)
+    return '0' + (event.key() - Qt::Key_0);
+  const int code = firstCodePoint(event.text());
+  // Delete types a DEL character on some systems, but raises no key press.
+  if (code == 127) return -1;
+  return code;
+}
+
+int textBoxKeyCode(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Tab:
+      return 9;
+    default:
+      break;
+  }
+  // Qt already reports letters as their capital's code, as the handlers expect.
+  if (event.key() > 0 && event.key() < kFirstSpecialKey) return event.key();
+  int code = firstCodePoint(event.text());
+  if (code >= 'a' && code <= 'z') code -= 'a' - 'A';
+  return code >= 0 ? code : event.key();
+}
+
+int shiftState(Qt::KeyboardModifiers modifiers) {
+  int state = 0;
+  if (modifiers & Qt::ShiftModifier) state |= 1;
+  if (modifiers & Qt::ControlModifier) state |= 2;
+  if (modifiers & Qt::AltModifier) state |= 4;
+  return state;
+}
+
+bool isEnterOrEscape(const QKeyEvent& event) {
+  return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter ||
+         event.key() == Qt::Key_Escape;
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,21 @@
+// The codes the game's key handlers receive for a real key.
+//
+// A window's key-press handler takes a character code (Enter 13, Escape 27, Backspace 8, the
+// digits of either keypad as digits); keys that type nothing raise no key press. A text box's
+// key-down handler takes a key code for every key that goes down, letters as their capital's
+// code whatever the shift state, with the shift state as a mask (1 Shift, 2 Ctrl, 4 Alt).
+#pragma once
+
+#include <QKeyEvent>
+
+namespace ui::qt {
+
+// The character code of a key press, or -1 when the key types nothing.
+int windowKeyCode(const QKeyEvent& event);
+// The key code of a key going down in a text box.
+int textBoxKeyCode(const QKeyEvent& event);
+int shiftState(Qt::KeyboardModifiers modifiers);
+// Enter and Escape end a text box's entry; its handler alone acts on them.
+bool isEnterOrEscape(const QKeyEvent& event);
+
+}  // namespace ui::qt

@@ -1,0 +1,313 @@
+// The real clock, the one window, message boxes, keyboard routing and program end on Qt.
+#include "ui/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <cmath>
+#include <random>
+
+#include "ui/element.h"
+#include "ui/form.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/keys.h"
+
+namespace ui::qt {
+
+namespace {
+
+QString toQString(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The one top-level window; its close button asks the game, which may refuse.
+class GameWindow final : public QWidget {
+ public:
+  explicit GameWindow(QtPlatform& platform) : platform_(platform) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(QtPlatform::kWidth, QtPlatform::kHeight);
+    setFocusPolicy(Qt::NoFocus);
+    // Behind the views only for the instant between one window hiding and the next showing.
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::black);
+    setPalette(p);
+  }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    if (platform_.closeRequested())
+      event->accept();
+    else
+      event->ignore();
+  }
+
+ private:
+  QtPlatform& platform_;
+};
+
+}  // namespace
+
+QtPlatform::QtPlatform() : window_(std::make_unique<GameWindow>(*this)) {
+  registerFonts();
+  dispatcher_.setSingleShot(true);
+  // Coarse timers may be 5% off; every game timer keeps its own fixed-rate schedule.
+  dispatcher_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&dispatcher_, &QTimer::timeout, [this] { enter([] {}); });
+}
+
+QtPlatform::~QtPlatform() {
+  dispatcher_.stop();
+  // The game's windows may already be gone: the views must not look at them any more.
+  for (auto& [form, view] : views_)
+    view->detach();
+}
+
+void QtPlatform::attach(Runtime& runtime) {
+  runtime_ = &runtime;
+  runtime.scheduler().setMaxLag(kMaxLagMs);
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+  runtime.random().seed(std::random_device{}() ^ static_cast<std::uint32_t>(ticks));
+  window_->setWindowTitle(toQString(runtime.appTitle()));
+  clock_.start();
+  runtime.setNow(0);
+}
+
+QWidget* QtPlatform::window() const {
+  return window_.get();
+}
+
+void QtPlatform::showWindow() {
+  if (ending()) return;
+  window_->setWindowTitle(toQString(runtime_->appTitle()));
+  if (QScreen* screen = window_->screen()) {
+    const QRect area = screen->availableGeometry();
+    window_->move(area.center() - QPoint(kWidth / 2, kHeight / 2));
+  }
+  showFront();
+  window_->show();
+  settleFocus();
+}
+
+bool QtPlatform::beginEntry() {
+  if (ending()) return false;
+  ++entryDepth_;
+  return true;
+}
+
+void QtPlatform::catchUp() {
+  const std::int64_t t = clock_.elapsed();
+  runtime_->setNow(t);
+  runtime_->advanceTo(t);
+}
+
+void QtPlatform::endEntry() {
+  --entryDepth_;
+  if (ending()) return;
+  arm();
+  settleFocus();
+}
+
+void QtPlatform::arm() {
+  const std::optional<std::int64_t> due = ending() ? std::nullopt : runtime_->scheduler().nextDue();
+  armedFor_ = due;
+  if (!due) {
+    dispatcher_.stop();
+    return;
+  }
+  const std::int64_t wait = std::clamp<std::int64_t>(*due - clock_.elapsed(), 0, INT_MAX);
+  dispatcher_.start(static_cast<int>(wait));
+}
+
+std::optional<std::int64_t> QtPlatform::armedFor() const {
+  return dispatcher_.isActive() ? armedFor_ : std::nullopt;
+}
+
+void QtPlatform::timersChanged() {
+  // Inside an event the entry re-arms once it is over (and a message box before it waits).
+  if (entryDepth_ == 0) arm();
+}
+
+FormView* QtPlatform::viewOf(const Form& form) const {
+  for (const auto& [f, view] : views_)
+    if (f == &form) return view;
+  return nullptr;
+}
+
+QWidget* QtPlatform::keyboardTarget() const {
+  if (ending()) return nullptr;
+  if (TextBox* box = runtime_->keyboardBox()) {
+    if (FormView* view = viewOf(box->form())) return view->lineEditOf(*box);
+  }
+  Form* front = runtime_->front();
+  return front ? viewOf(*front) : nullptr;
+}
+
+void QtPlatform::showFront() {
+  if (ending()) return;
+  Form* front = runtime_->front();
+  FormView* view = front ? viewOf(*front) : nullptr;
+  // With no window in front (for the instant between a hide and a show) the picture stays.
+  if (!view || view == displayed_) return;
+  // The new picture goes up before the old comes down; nothing paints in between.
+  view->show();
+  view->raise();
+  if (displayed_) displayed_->hide();
+  displayed_ = view;
+}
+
+void QtPlatform::settleFocus() {
+  QWidget* target = keyboardTarget();
+  if (target && window_->focusWidget() != target) target->setFocus(Qt::OtherFocusReason);
+}
+
+void QtPlatform::messageBox(std::string_view text, std::string_view title) {
+  QMessageBox box(window_.get());
+  box.setWindowModality(Qt::ApplicationModal);
+  box.setTextFormat(Qt::PlainText);
+  box.setIcon(QMessageBox::NoIcon);
+  box.setWindowTitle(toQString(title));
+  box.setText(toQString(text));
+  box.setStandardButtons(QMessageBox::Ok);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.setEscapeButton(QMessageBox::Ok);
+  boxes_.push_back(&box);
+  struct Pop {
+    std::vector<QMessageBox*>& boxes;
+    QMessageBox* box;
+    ~Pop() { boxes.erase(std::remove(boxes.begin(), boxes.end(), box), boxes.end()); }
+  } pop{boxes_, &box};
+  // The handler that opened the box waits in it, maybe for minutes; every other timer must
+  // keep its schedule meanwhile (the waiting one is held back by the scheduler).
+  arm();
+  box.exec();
+  if (runtime_) runtime_->setNow(clock_.elapsed());
+}
+
+void QtPlatform::beep() {
+  QApplication::beep();
+}
+
+float QtPlatform::measureText(const Label& label, std::string_view text) {
+  const QFontMetricsF metrics(fontFor(label.spec().font));
+  const qreal pixels = std::ceil(metrics.horizontalAdvance(toQString(text)));
+  return static_cast<float>(pixels) * kTwipsPerPixel;
+}
+
+void QtPlatform::programEnding() {
+  dispatcher_.stop();
+  armedFor_.reset();
+  for (auto it = boxes_.rbegin(); it != boxes_.rend(); ++it)
+    (*it)->done(0);
+  window_->close();
+  window_->hide();
+  // Leaves the nested loops of the boxes too.
+  QCoreApplication::exit(0);
+}
+
+void QtPlatform::formCreated(Form& form) {
+  auto* view = new FormView(*this, form, window_.get());
+  view->hide();
+  views_.emplace_back(&form, view);
+  if (!first_) first_ = &form;
+}
+
+void QtPlatform::formDestroyed(Form& form) {
+  auto it = std::find_if(views_.begin(), views_.end(),
+                         [&](const auto& entry) { return entry.first == &form; });
+  if (it != views_.end()) {
+    FormView* view = it->second;
+    views_.erase(it);
+    view->detach();
+    view->hide();
+    // The view may be the one whose key press led here.
+    view->deleteLater();
+    if (displayed_ == view) displayed_ = nullptr;
+  }
+  if (first_ == &form) first_ = nullptr;
+  showFront();
+  settleFocus();
+}
+
+void QtPlatform::formShown(Form&) {
+  showFront();
+  settleFocus();
+}
+
+void QtPlatform::formHidden(Form&) {
+  showFront();
+  settleFocus();
+}
+
+void QtPlatform::formChanged(Form& form) {
+  if (FormView* view = viewOf(form)) view->update();
+}
+
+void QtPlatform::elementChanged(Element& element, Property p) {
+  if (FormView* view = viewOf(element.form())) view->elementChanged(element, p);
+  if (element.spec().kind == Kind::TextBox && (p == Property::Visible || p == Property::Enabled))
+    settleFocus();
+}
+
+bool QtPlatform::routeKey(const QKeyEvent& event, QLineEdit* origin) {
+  // A key handed on below to the box that has the keyboard: the line edit types it.
+  if (forwarding_) return false;
+  bool used = true;
+  QLineEdit* forwardTo = nullptr;
+  enter([&] {
+    Form* front = runtime_->front();
+    if (!front) return;  // no window is shown: the key is lost
+    TextBox* box = runtime_->keyboardBox();
+    if (!box) {
+      const int code = windowKeyCode(event);
+      if (code >= 0) runtime_->windowKeyPress(*front, code);
+      return;
+    }
+    runtime_->textBoxKeyDown(*box, textBoxKeyCode(event), shiftState(event.modifiers()));
+    // Enter and Escape belong to the handler alone; a box its handler hid types nothing.
+    if (isEnterOrEscape(event) || runtime_->ending() || runtime_->keyboardBox() != box) return;
+    QLineEdit* edit = viewOf(box->form()) ? viewOf(box->form())->lineEditOf(*box) : nullptr;
+    if (edit == origin)
+      used = false;
+    else
+      forwardTo = edit;
+  });
+  // The key reached another widget before the keyboard moved (a tick that fell due before it
+  // showed the box): the box still types it.
+  if (forwardTo && !ending()) {
+    QKeyEvent copy(event.type(), event.key(), event.modifiers(), event.text(), event.isAutoRepeat(),
+                   static_cast<quint16>(event.count()));
+    forwarding_ = true;
+    QCoreApplication::sendEvent(forwardTo, &copy);
+    forwarding_ = false;
+  }
+  return used;
+}
+
+void QtPlatform::textEdited(TextBox& box, std::string_view text) {
+  if (ending()) return;
+  box.setText(text);
+  // The edit is a change of state: polling timers proved idle must look again.
+  if (entryDepth_ == 0) arm();
+}
+
+bool QtPlatform::closeRequested() {
+  enter([&] {
+    if (first_) runtime_->closeWindow(*first_);
+  });
+  return ending();
+}
+
+}  // namespace ui::qt

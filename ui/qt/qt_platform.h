@@ -1,0 +1,139 @@
+// The Qt backend of the windowing layer: one real window, the real clock, real message boxes.
+//
+// One top-level window shows whichever game window is in front; each game window is painted by
+// its own view inside it, so showing the title card and hiding the game window swaps the picture
+// without a second top-level window fighting the window manager for the keyboard. The shared
+// timer scheduler runs on the monotonic clock: every event (a timer wake, a key, the close
+// button) first brings the game's clock to the real time, firing the ticks that fell due, then
+// delivers the event, then re-arms one precise single-shot timer for the next tick that can
+// change anything, so an idle game never wakes. Program end unwinds the game's handlers with
+// ProgramEnd; every entry from Qt stops it there, so no exception crosses a Qt frame.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "ui/platform.h"
+#include "ui/runtime.h"
+
+class QCloseEvent;
+class QKeyEvent;
+class QLineEdit;
+class QMessageBox;
+class QWidget;
+
+namespace ui::qt {
+
+class FormView;
+
+class QtPlatform final : public Platform {
+ public:
+  // Window logical size: the 9600 x 7200 twips of the layout.
+  static constexpr int kWidth = 640;
+  static constexpr int kHeight = 480;
+  // A real clock that fell this far behind (a suspended laptop) drops ticks instead of
+  // replaying them.
+  static constexpr std::int64_t kMaxLagMs = 250;
+
+  QtPlatform();
+  ~QtPlatform() override;
+  QtPlatform(const QtPlatform&) = delete;
+  QtPlatform& operator=(const QtPlatform&) = delete;
+
+  // Binds the runtime this platform serves, starts its clock and seeds its random numbers.
+  void attach(Runtime& runtime);
+  Runtime& runtime() const { return *runtime_; }
+
+  // The one top-level window, and showing it centred on the screen.
+  QWidget* window() const;
+  void showWindow();
+
+  // Runs one event of the game: the clock brought to the real time first (ticks due before it
+  // fire), ProgramEnd stopped here, the dispatcher re-armed and the keyboard given to whoever
+  // has it afterwards.
+  template <class Deliver>
+  void enter(Deliver&& deliver) {
+    if (!beginEntry()) return;
+    try {
+      catchUp();
+      deliver();
+    } catch (const ProgramEnd&) {
+      // The program ended: nothing of the handler that asked for it runs on.
+    } catch (...) {
+      // Nothing may unwind through Qt; fail loudly with the exception's own report.
+      std::terminate();
+    }
+    endEntry();
+  }
+
+  // For inspection: the game's time the dispatcher is armed for, the open message boxes, the
+  // view of a window and the widget that should have the keyboard.
+  std::optional<std::int64_t> armedFor() const;
+  const std::vector<QMessageBox*>& openBoxes() const { return boxes_; }
+  FormView* viewOf(const Form& form) const;
+  FormView* displayedView() const { return displayed_; }
+  QWidget* keyboardTarget() const;
+
+  // Platform services and notices.
+  void messageBox(std::string_view text, std::string_view title) override;
+  void beep() override;
+  float measureText(const Label& label, std::string_view text) override;
+  void programEnding() override;
+  void formCreated(Form& form) override;
+  void formDestroyed(Form& form) override;
+  void formShown(Form& form) override;
+  void formHidden(Form& form) override;
+  void formChanged(Form& form) override;
+  void elementChanged(Element& element, Property p) override;
+  void timersChanged() override;
+
+  // Entries from the backend's own widgets.
+  // A key that reached a view (origin null) or a text box's line edit (before the line edit
+  // sees it); true when the key is used up and the line edit must not type it.
+  bool routeKey(const QKeyEvent& event, QLineEdit* origin);
+  // The player edited a text box's line edit.
+  void textEdited(TextBox& box, std::string_view text);
+  // The window's close button; true when the window may close.
+  bool closeRequested();
+
+ private:
+  bool beginEntry();
+  void catchUp();
+  void endEntry();
+  void arm();
+  void showFront();
+  void settleFocus();
+  bool ending() const { return !runtime_ || runtime_->ending(); }
+
+  Runtime* runtime_ = nullptr;
+  QElapsedTimer clock_;
+  QTimer dispatcher_;
+  std::optional<std::int64_t> armedFor_;
+  int entryDepth_ = 0;
+  std::unique_ptr<QWidget> window_;
+  std::vector<std::pair<const Form*, FormView*>> views_;
+  FormView* displayed_ = nullptr;
+  Form* first_ = nullptr;  // the game window, whose close button ends the game
+  std::vector<QMessageBox*> boxes_;
+  bool forwarding_ = false;
+};
+
+// A runtime on the Qt backend, as the application and the tests use it.
+class QtRuntime {
+ public:
+  QtRuntime() : runtime_(platform_) { platform_.attach(runtime_); }
+
+  QtPlatform& platform() { return platform_; }
+  Runtime& runtime() { return runtime_; }
+
+ private:
+  QtPlatform platform_;
+  Runtime runtime_;
+};
+
+}  // namespace ui::qt
