@@ -278,7 +278,8 @@ bool QtPlatform::routeKey(const QKeyEvent& event, QLineEdit* origin) {
     runtime_->textBoxKeyDown(*box, textBoxKeyCode(event), shiftState(event.modifiers()));
     // Enter and Escape belong to the handler alone; a box its handler hid types nothing.
     if (isEnterOrEscape(event) || runtime_->ending() || runtime_->keyboardBox() != box) return;
-    QLineEdit* edit = viewOf(box->form()) ? viewOf(box->form())->lineEditOf(*box) : nullptr;
+    FormView* view = viewOf(box->form());
+    QLineEdit* edit = view ? view->lineEditOf(*box) : nullptr;
     if (edit == origin)
       used = false;
     else
