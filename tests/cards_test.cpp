@@ -242,6 +242,10 @@ TEST(QuestionCards, TheFinalCardHoldsItsTitleForTwoMorePausesAndStartsNoCountdow
   ASSERT_FALSE(HasFatalFailure());
   ASSERT_EQ(game.g().lblr.caption(), "15");
   ASSERT_EQ(game.phase(), "CTopic1");
+  // The round display is gone; the window keeps the round-2 colour until the round begins.
+  EXPECT_FALSE(game.g().lblRound.visible());
+  EXPECT_FALSE(game.g().lblQNumber.visible());
+  EXPECT_EQ(game.g().backColor(), (ui::Color{128, 128, 255}));
   const std::int64_t k = game.now();
   game.play({"key 1", "wait 300"});
   ASSERT_NE(game.card(), nullptr);
@@ -266,6 +270,11 @@ TEST(QuestionCards, TheFinalCardHoldsItsTitleForTwoMorePausesAndStartsNoCountdow
   EXPECT_FALSE(game.g().tmrTimer.enabled());
   EXPECT_TRUE(game.g().tmrPost.enabled());
   EXPECT_EQ(game.lines("msgbox").size(), 14u);
+  // Only questions 1 and 8 had a round card.
+  EXPECT_EQ(game.lines("show frmBlack").size(), 16u);
+  game.play({"wait 10"});
+  EXPECT_EQ(game.g().backColor(), (ui::Color{0, 0, 0}));
+  EXPECT_FALSE(game.g().lblRound.visible());
 }
 
 TEST(QuestionCards, QuestionEightShowsTheRoundTwoCard) {
@@ -284,6 +293,43 @@ TEST(QuestionCards, QuestionEightShowsTheRoundTwoCard) {
   game.play({"wait " + std::to_string(k + 4590 - game.now())});
   EXPECT_EQ(game.phase(), "Question");
   EXPECT_EQ(game.card(), nullptr);
+}
+
+TEST(QuestionCards, AGibberishQuestionChosenAtQuestionEightReplacesTheRoundCard) {
+  Game game;
+  // Presets 4 and 19; questions 1 and 2: left seat, draws 11 and 15; question 3: draw 1001.
+  game.play(testing_support::toFirstTopic({"Ana", "Bo"}, "rnd 0.1 0.5 0.2 0.3 0.2 0.4 0.2 0.0"));
+  playOrdinaryQuestion(game);
+  playOrdinaryQuestion(game);
+  ASSERT_EQ(game.g().topicQ3, 1001);
+  // Topic 2 is played; the gibberish topic moves up to the second place and stays on offer.
+  game.play({"key 2"});
+  while (game.phase() != "Question")
+    game.play({"wait 100"});
+  game.play({"key q", "key " + game.g().answerKey, "ok", "wait 5"});
+  for (int q = 4; q <= 7; ++q)
+    playOrdinaryQuestion(game);
+  ASSERT_EQ(game.g().lblr.caption(), "8");
+  ASSERT_EQ(game.g().topicQ2, 1001);
+  const std::int64_t k = game.now();
+  game.play({"key 2", "wait 300"});
+  EXPECT_EQ(game.card()->lblQLabel.caption(), "Rond");
+  EXPECT_EQ(game.card()->lblQNumber.caption(), "2");
+  for (int pause = 1; pause <= 2; ++pause) {
+    game.play({"wait " + std::to_string(k + 300 + 2000 * pause - game.now())});
+    SCOPED_TRACE("pause " + std::to_string(pause));
+    EXPECT_EQ(game.card()->lblQLabel.caption(), "Question De");
+    EXPECT_EQ(game.card()->lblQNumber.caption(), "Baragouin");
+    EXPECT_EQ(game.card()->lblQNumber.left(), 4050);
+    EXPECT_FALSE(game.card()->tmrSlide.enabled());
+  }
+  game.play({"wait 1999"});
+  EXPECT_EQ(game.phase(), "Topic");
+  game.play({"wait 1"});
+  EXPECT_EQ(game.now(), k + 6300);
+  EXPECT_EQ(game.phase(), "Question");
+  EXPECT_EQ(game.card(), nullptr);
+  EXPECT_EQ(game.g().questionId, 1001);
 }
 
 TEST(Cards, EscapeOnACardEndsTheGameAndOtherKeysDoNothing) {

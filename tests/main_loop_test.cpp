@@ -40,10 +40,17 @@ std::string ordinaryTopic(game::FrmGame& g) {
   return "1";
 }
 
-// After a topic key: waits, a millisecond at a time, until the card hands the question back.
+// After a topic key: waits until the card hands the question back, a millisecond at a time
+// around the moments a card can end (an ordinary, a round-start and a special card).
 void toQuestion(Game& game) {
-  for (int i = 0; i < 10000 && game.phase() != "Question" && !game.ended(); ++i)
-    game.play({"wait 1"});
+  const std::int64_t key = game.now();
+  for (int length : {2300, 4590, 6300, 10000}) {
+    if (game.now() < key + length - 2)
+      game.play({"wait " + std::to_string(key + length - 2 - game.now())});
+    while (game.now() < key + length + 2 && game.phase() != "Question" && !game.ended())
+      game.play({"wait 1"});
+    if (game.phase() == "Question" || game.ended()) return;
+  }
 }
 
 // The buzz key of a seat in play.
@@ -61,7 +68,7 @@ void playOrdinaryQuestion(Game& game, const sim::Step& afterVerdict = "wait 0") 
 
 TEST(Schedule, NoRegularQuestionIsOfferedTwiceAndTheSpecialOnesDiffer) {
   std::set<std::string> prompts;
-  for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+  for (std::uint32_t seed = 1; seed <= 200; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     Game game(sim::Options{seed});
     game.play(toFirstTopic({"Ana", "Bo"}, "# no queued values"));
@@ -414,8 +421,20 @@ TEST(Answer, AWrongAnswerTakesTheValueAndShowsTheRightChoice) {
   EXPECT_EQ(tail[tail.size() - 2], "phase \"CTopic\"");
   EXPECT_EQ(g.lblP.caption(), "0");
   EXPECT_TRUE(g.tmrMonColor.enabled());
+  // The next topic choice clears the question screen away.
+  game.play({"wait 5"});
+  ASSERT_EQ(game.phase(), "CTopic1");
+  for (auto* hidden : {&g.lbl4, &g.lblQuestion, &g.lblChoice1, &g.lblChoice2, &g.lblChoice3,
+                       &g.lblChoice4, &g.lblFor, &g.lblValue, &g.lblTimer})
+    EXPECT_FALSE(hidden->visible()) << hidden->name();
+  for (auto* shown :
+       {&g.lblAPlayer, &g.lblTopic1, &g.lblTopic2, &g.lblTopic3, &g.lbl1, &g.lbl2, &g.lbl3})
+    EXPECT_TRUE(shown->visible()) << shown->name();
+  // Keys that name no topic change nothing.
+  game.play({"key 4", "key 0", "key q", "key p", "wait 5"});
+  EXPECT_EQ(game.phase(), "CTopic1");
   // The next question shows its four choices in yellow again.
-  game.play({"wait 5", "key 1"});
+  game.play({"key 1"});
   toQuestion(game);
   for (auto* choice : {&g.lblChoice1, &g.lblChoice2, &g.lblChoice3, &g.lblChoice4}) {
     EXPECT_EQ(rgb(choice->backColor()), kYellow) << choice->name();
@@ -539,6 +558,32 @@ TEST(Countdown, ABuzzWithoutAnAnswerIsChargedOnTheSixthTick) {
   EXPECT_EQ(g.lblB.caption(), "-2000");
 }
 
+TEST(ScoreFlash, ScoresChangedWithinTheSameTwoSecondsReturnToRestTogether) {
+  Game game;
+  game.play(toFirstTopic({"Ana", "Bo"}));
+  game.play({"key 1"});
+  toQuestion(game);
+  // A right answer for the left seat, then a second later a loss on the right seat.
+  game.play({"key q", "key 4", "ok"});
+  const std::int64_t verdict = game.now();
+  auto& g = game.g();
+  EXPECT_EQ(rgb(g.lblQ.backColor()), kGreen);
+  game.play({"wait 1000", [](sim::Driver& d) {
+               d.frmGame().lblP.setCaption("-500");
+               d.frmGame().lblP.setBackColor(ui::Color{255, 0, 0});
+             }});
+  EXPECT_TRUE(g.tmrMonColor.enabled());
+  game.play({"wait " + std::to_string(verdict + 1999 - game.now())});
+  EXPECT_EQ(rgb(g.lblQ.backColor()), kGreen);
+  EXPECT_EQ(rgb(g.lblP.backColor()), kRed);
+  game.play({"wait 1"});
+  EXPECT_EQ(rgb(g.lblQ.backColor()), kRest);
+  EXPECT_EQ(rgb(g.lblP.backColor()), kRest);
+  EXPECT_EQ(rgb(g.lblB.backColor()), kRest);
+  EXPECT_FALSE(g.tmrMonColor.enabled());
+  EXPECT_EQ(g.tmrMonColor.interval(), 2000);
+}
+
 TEST(RoundDisplay, QuestionEightTurnsToRoundTwoWhenTheQuestionIsShown) {
   Game game;
   // Presets 8 (worth 3000) and 19. Topic 1 keeps question 8 on offer until question 8.
@@ -593,6 +638,54 @@ TEST(RoundDisplay, TheDisplayStaysHiddenUntilTheFirstQuestionBegins) {
              "wait 100"});
   EXPECT_EQ(game.phase(), "CTopic1");
   EXPECT_EQ(game.g().lblQNumber.caption(), "1");
+}
+
+// Plays a two-player game up to the moment a gibberish question chosen at question 8 is put on
+// the screen (before any timer has run again).
+void playGibberishAtQuestionEight(Game& game) {
+  // Presets 4 and 19; questions 1 and 2: left seat, draws 11 and 15; question 3: draw 1001.
+  game.play(toFirstTopic({"Ana", "Bo"}, "rnd 0.1 0.5 0.2 0.3 0.2 0.4 0.2 0.0"));
+  auto& g = game.g();
+  playOrdinaryQuestion(game);
+  playOrdinaryQuestion(game);
+  ASSERT_EQ(g.topicQ3, 1001);
+  // Topic 2 is played at question 3, which keeps the gibberish topic on offer.
+  game.play({"key 2"});
+  toQuestion(game);
+  game.play({"key q", "key " + g.answerKey, "ok", "wait 5"});
+  for (int q = 4; q <= 7; ++q)
+    playOrdinaryQuestion(game);
+  ASSERT_EQ(g.lblr.caption(), "8");
+  ASSERT_EQ(g.topicQ2, 1001);
+  game.play({"key 2"});
+  toQuestion(game);
+  ASSERT_EQ(game.phase(), "Question");
+}
+
+TEST(GibberishLayout, TheSentenceAndTheThirtySecondCountReplaceTheChoices) {
+  Game game;
+  playGibberishAtQuestionEight(game);
+  ASSERT_FALSE(HasFatalFailure());
+  auto& g = game.g();
+  EXPECT_EQ(g.lblTimer.caption(), "30");
+  EXPECT_TRUE(g.tmrTimer.enabled());
+  EXPECT_EQ(g.lblQuestion.caption(), "Mes landes faire homme ont rien et ranges.");
+  for (auto* shown : {&g.lblFor, &g.lblValue, &g.lblQuestion})
+    EXPECT_TRUE(shown->visible()) << shown->name();
+  for (auto* hidden : {&g.lbl1, &g.lbl2, &g.lbl3, &g.lbl4, &g.lblChoice1, &g.lblChoice2,
+                       &g.lblChoice3, &g.lblChoice4, &g.lblTopic1, &g.lblTopic2, &g.lblTopic3})
+    EXPECT_FALSE(hidden->visible()) << hidden->name();
+}
+
+TEST(GibberishLayout, AtQuestionEightTheAmountFollowsTheRoundDisplayThatStillReadsOne) {
+  GTEST_SKIP() << "the game doubles the amount from question 8 on, on purpose, and "
+                  "gibberish_test.cpp pins 10000; the layout reads the round display, which "
+                  "still says 1 when question 8 is laid out, so it would show 5000";
+  Game game;
+  playGibberishAtQuestionEight(game);
+  ASSERT_FALSE(HasFatalFailure());
+  EXPECT_EQ(game.g().lblQNumber.caption(), "1");
+  EXPECT_EQ(game.g().lblValue.caption(), "5000");
 }
 
 TEST(RoundDisplay, TheSameQuestionIsWorthHalfInRoundOne) {

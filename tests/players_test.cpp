@@ -302,13 +302,6 @@ TEST(Names, ANameIsKeptExactlyAsTyped) {
   EXPECT_GT(game.g().lblName30.width(), game.g().lblName10.width());
 }
 
-TEST(Names, BackspaceEditsTheNameBeforeEnter) {
-  Game game;
-  game.play({"start", "key 1", "wait 300", "type Anna", "key BACKSPACE", "key BACKSPACE", "type ne",
-             "key ENTER"});
-  EXPECT_EQ(game.g().lblName20.caption(), "Anne");
-}
-
 TEST(Names, EscapeInTheNameBoxEndsTheGame) {
   for (const char* when : {"first", "second"}) {
     SCOPED_TRACE(when);
@@ -325,13 +318,6 @@ TEST(Names, EscapeInTheNameBoxEndsTheGame) {
     EXPECT_TRUE(game.messages().empty());
     EXPECT_EQ(game.phase(), "Name");
   }
-}
-
-TEST(Names, EscapeWhileAPromptSlidesEndsTheGame) {
-  Game game;
-  game.play({"start", "key 2", "wait 200", "key ESC"});
-  EXPECT_TRUE(game.ended());
-  EXPECT_EQ(game.lines("").back(), "end");
 }
 
 }  // namespace
