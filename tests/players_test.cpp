@@ -197,6 +197,21 @@ TEST(NamePrompts, WithTwoPlayersTheSecondPromptComesFromTheLeftAndTheThirdNeverM
   EXPECT_EQ(game.g().lblName3.top(), 1950);
 }
 
+TEST(NamePrompts, KeysPressedBeforeTheNameBoxShowsAreLost) {
+  Game game;
+  game.play({"start", "key 2", "wait 200", "type Ana", "key ENTER", "key 3"});
+  EXPECT_FALSE(game.g().txtInput.visible());
+  EXPECT_EQ(game.g().txtInput.text(), "");
+  EXPECT_EQ(game.g().curPlayer, 1);
+  EXPECT_EQ(game.g().playerCount, 2);
+  game.play({"wait 50"});
+  EXPECT_TRUE(game.g().txtInput.visible());
+  EXPECT_EQ(game.g().txtInput.text(), "");
+  game.play({"type Bo", "key ENTER"});
+  EXPECT_EQ(game.g().lblName10.caption(), "Bo");
+  EXPECT_TRUE(game.messages().empty());
+}
+
 struct Seats {
   std::string left, middle, right;  // name tags; "-" for a tag that stays hidden
   bool q, b, p;                     // score boxes shown
