@@ -38,3 +38,6 @@ bench: build
 
 clean:
 	rm -rf build
+
+# Further targets: the real-window checks, packaging, screenshots.
+-include mk/*.mk
