@@ -677,15 +677,14 @@ TEST(GibberishLayout, TheSentenceAndTheThirtySecondCountReplaceTheChoices) {
     EXPECT_FALSE(hidden->visible()) << hidden->name();
 }
 
-TEST(GibberishLayout, AtQuestionEightTheAmountFollowsTheRoundDisplayThatStillReadsOne) {
-  GTEST_SKIP() << "the game doubles the amount from question 8 on, on purpose, and "
-                  "gibberish_test.cpp pins 10000; the layout reads the round display, which "
-                  "still says 1 when question 8 is laid out, so it would show 5000";
+// The round display still reads "1" when question 8 is laid out (it turns to "2" on its next
+// tick), yet a gibberish question there is a round-two question and worth double.
+TEST(GibberishLayout, AtQuestionEightTheAmountIsDoubledThoughTheRoundDisplayStillReadsOne) {
   Game game;
   playGibberishAtQuestionEight(game);
   ASSERT_FALSE(HasFatalFailure());
   EXPECT_EQ(game.g().lblQNumber.caption(), "1");
-  EXPECT_EQ(game.g().lblValue.caption(), "5000");
+  EXPECT_EQ(game.g().lblValue.caption(), "10000");
 }
 
 TEST(RoundDisplay, TheSameQuestionIsWorthHalfInRoundOne) {
