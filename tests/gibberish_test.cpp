@@ -1,0 +1,533 @@
+// The gibberish question, played through whole games on the virtual clock: the value that
+// drains every second with its three clues, the reveal when it runs out, the typed answers and
+// their verdicts one tick later, the typing time limit, and the buzz keys while the answer box is
+// shown.
+//
+// Every game here reaches its gibberish question the way players would: ordinary questions are
+// answered (or left to time out) until the draw offers the gibberish topic, which is then chosen.
+// Times are counted from the moment the question comes on screen, when the drain starts: the
+// drain ticks fall on whole seconds after it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support.h"
+
+namespace {
+
+using testing_support::Game;
+using testing_support::toFirstTopic;
+
+const std::string kWhite = "255,255,255";
+const std::string kGreen = "0,255,0";
+const std::string kRed = "255,0,0";
+const std::string kScoreRest = "128,255,255";
+
+// An element's back colour as "R,G,B".
+std::string back(const ui::Element& e) {
+  auto c = e.backColor();
+  if (!c) return "default";
+  return std::to_string(c->r) + "," + std::to_string(c->g) + "," + std::to_string(c->b);
+}
+
+// Key 1001 of the bank: its four accepted forms, the phrase shown when it is revealed, its clues.
+const std::vector<std::string> kForms1001 = {
+    "les grandes personnes sont bien etranges", "les grandes personnes sont bien etranges.",
+    "Les grandes personnes sont bien etranges", "Les grandes personnes sont bien etranges.  "};
+const std::string kPhrase1001 = "Les grandes personnes sont bien étranges.";
+const std::string kClues1001[] = {"C'est dans la chapitre du roi.",
+                                  "Le Petit Prince dit ça un beaucoup de temps.",
+                                  "Il pense que le roi est étrange."};
+
+const std::string kTooLate = "Brivazon!|Tu ne devrais pas avoir bourdonné dedans!";
+const std::string kRunOut = "Brivazon!|Trop mauvais!";
+
+int count(const std::vector<std::string>& all, const std::string& one) {
+  return static_cast<int>(std::count(all.begin(), all.end(), one));
+}
+
+// The time stamp of the last transcript line holding `part`, or -1.
+std::int64_t lastTime(const Game& game, const std::string& part) {
+  std::int64_t t = -1;
+  std::istringstream in(game.transcript());
+  for (std::string l; std::getline(in, l);)
+    if (l.find(part) != std::string::npos) t = std::stoll(l.substr(1));
+  return t;
+}
+
+// A game with its players seated, played up to a gibberish question on screen.
+class Table {
+ public:
+  Game game;
+  std::vector<std::string> seats;  // the buzz keys of the players, in the order of their names
+  std::int64_t shownAt = 0;        // when the last question came on screen
+
+  game::FrmGame& g() { return game.g(); }
+  std::string value() { return game.g().lblValue.caption(); }
+
+  void seat(const std::vector<std::string>& names) {
+    static const std::vector<std::vector<std::string>> keys = {{"b"}, {"q", "p"}, {"q", "b", "p"}};
+    seats = keys[names.size() - 1];
+    game.play(toFirstTopic(names));
+    ASSERT_EQ(game.phase(), "CTopic1");
+  }
+
+  void waitFor(const std::string& phase) {
+    for (int t = 0; t < 20000 && game.phase() != phase && !game.ended(); t += 10)
+      game.play({"wait 10"});
+    ASSERT_EQ(game.phase(), phase);
+  }
+
+  // Chooses topic k and waits until its question is on screen.
+  void choose(int k) {
+    game.play({"key " + std::to_string(k)});
+    ASSERT_NO_FATAL_FAILURE(waitFor("Question"));
+    shownAt = lastTime(game, "phase \"Question\"");
+  }
+
+  // Chooses the first ordinary topic on offer; a gibberish one stays on offer.
+  void chooseOrdinary() { choose(g().topicQ1 <= 1000 ? 1 : g().topicQ2 <= 1000 ? 2 : 3); }
+
+  // Half a second after the question came on screen, the first player answers it right. `rnd`
+  // queues the draws of the next question (its prompted seat, then its question).
+  void answerRight(const std::string& rnd = "") {
+    std::vector<sim::Step> s;
+    if (!rnd.empty()) s.emplace_back("rnd " + rnd);
+    s.insert(s.end(), {"wait 500", "key " + seats[0], "key " + g().answerKey, "ok", "wait 5"});
+    game.play(s);
+    ASSERT_EQ(game.phase(), "CTopic1");
+  }
+
+  // Nobody buzzes on the ordinary question on screen: it times out and reveals its answer.
+  void letTimeOut(const std::string& rnd = "") {
+    std::vector<sim::Step> s;
+    if (!rnd.empty()) s.emplace_back("rnd " + rnd);
+    s.insert(s.end(), {"wait 15005", "ok"});
+    game.play(s);
+    ASSERT_EQ(game.phase(), "CTopic1");
+  }
+
+  // The random value that makes the special draw give `special` (1001..1006).
+  static std::string special(int id) { return std::to_string((id - 1000 - 0.5) / 6); }
+
+  // Plays questions 1 and 2 right; question 3 then offers `id` as topic 3.
+  void offerAtQuestion3(const std::vector<std::string>& names, int id = 1001) {
+    ASSERT_NO_FATAL_FAILURE(seat(names));
+    ASSERT_NO_FATAL_FAILURE(chooseOrdinary());
+    ASSERT_NO_FATAL_FAILURE(answerRight());
+    ASSERT_NO_FATAL_FAILURE(chooseOrdinary());
+    ASSERT_NO_FATAL_FAILURE(answerRight("0 " + special(id)));
+    ASSERT_EQ(g().lblr.caption(), "3");
+    ASSERT_EQ(g().topicQ3, id);
+  }
+
+  // The gibberish question `id` on screen as question 3, worth 5000; the first player has 4000
+  // from questions 1 and 2.
+  void toQuestion3(const std::vector<std::string>& names, int id = 1001) {
+    ASSERT_NO_FATAL_FAILURE(offerAtQuestion3(names, id));
+    ASSERT_NO_FATAL_FAILURE(choose(3));
+    ASSERT_EQ(g().questionId, id);
+    ASSERT_EQ((names.size() == 1 ? g().lblB : g().lblQ).caption(), "4000");
+  }
+
+  // Advances the clock to `ms` after the question came on screen, then plays `then`.
+  void at(std::int64_t ms, std::vector<sim::Step> then = {}) {
+    ASSERT_GE(shownAt + ms, game.now()) << "the script went past " << ms;
+    std::vector<sim::Step> s{"wait " + std::to_string(shownAt + ms - game.now())};
+    s.insert(s.end(), then.begin(), then.end());
+    game.play(s);
+    EXPECT_EQ(game.status(), 0) << game.errors();
+  }
+};
+
+TEST(GibberishRound1, NobodyBuzzesCluesAppearThenThePhraseIsRevealedAndTheNextTopicBegins) {
+  Table t;
+  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
+  auto& g = t.g();
+  EXPECT_EQ(t.value(), "5000");
+  EXPECT_TRUE(g.lblValue.visible());
+  EXPECT_EQ(g.lblTimer.caption(), "30");
+  EXPECT_FALSE(g.lblTimer.visible()) << "the typing time is not shown";
+  EXPECT_TRUE(g.tmrTimer.enabled());
+  EXPECT_FALSE(g.lbl1.visible() || g.lbl2.visible() || g.lbl3.visible() || g.lbl4.visible());
+  EXPECT_FALSE(g.txtGAnswer.visible());
+  EXPECT_EQ(g.lblQuestion.caption(), "Mes landes faire homme ont rien et ranges.");
+
+  t.at(1500);
+  EXPECT_EQ(t.value(), "4900");
+  // Each clue shows on the 11th, 21st and 31st drained second, not one second earlier.
+  ui::Label* clues[] = {&g.lblClue1, &g.lblClue2, &g.lblClue3};
+  const char* before[] = {"4000", "3000", "2000"};
+  const char* after[] = {"3900", "2900", "1900"};
+  for (int k = 0; k < 3; ++k) {
+    SCOPED_TRACE("clue " + std::to_string(k + 1));
+    t.at(10500 + 10000 * k);
+    EXPECT_EQ(t.value(), before[k]);
+    EXPECT_FALSE(clues[k]->visible());
+    t.at(11500 + 10000 * k);
+    EXPECT_EQ(t.value(), after[k]);
+    EXPECT_TRUE(clues[k]->visible());
+    EXPECT_EQ(clues[k]->caption(), kClues1001[k]);
+    for (int later = k + 1; later < 3; ++later)
+      EXPECT_FALSE(clues[later]->visible());
+  }
+
+  t.at(49500);
+  EXPECT_EQ(t.value(), "100");
+  EXPECT_EQ(count(t.game.messages(), kRunOut), 0);
+  t.at(50000, {[&](sim::Driver&) {
+                 EXPECT_EQ(t.game.messages().back(), kRunOut);
+                 EXPECT_EQ(t.game.now(), t.shownAt + 50000);
+               },
+               "ok"});
+  EXPECT_FALSE(g.lblValue.visible());
+  EXPECT_EQ(t.value(), "0");
+  EXPECT_TRUE(g.txtGAnswer.visible());
+  EXPECT_FALSE(g.txtGAnswer.enabled());
+  EXPECT_EQ(g.txtGAnswer.text(), kPhrase1001);
+  EXPECT_EQ(g.curPlayer, 0);
+  EXPECT_TRUE(g.tmrGAnswer.enabled());
+
+  // The reveal pause: the phrase stays on screen for eight seconds, the clues with it.
+  t.at(57500);
+  EXPECT_EQ(t.value(), "7") << "the hidden value label counts the seconds of the pause";
+  EXPECT_EQ(t.game.phase(), "Question");
+  EXPECT_TRUE(g.txtGAnswer.visible());
+  EXPECT_TRUE(g.lblClue3.visible());
+  t.at(58010);
+  EXPECT_EQ(lastTime(t.game, "phase \"CTopic\""), t.shownAt + 58000);
+  EXPECT_EQ(t.game.phase(), "CTopic1");
+  EXPECT_FALSE(g.txtGAnswer.visible());
+  EXPECT_FALSE(g.lblClue1.visible() || g.lblClue2.visible() || g.lblClue3.visible());
+  EXPECT_EQ(back(g.txtGAnswer), kWhite);
+  EXPECT_EQ(g.txtGAnswer.text(), kPhrase1001) << "the reveal pause hides the box, not empties it";
+  EXPECT_EQ(g.lblB.caption(), "4000") << "the score of the two questions before, unchanged";
+  EXPECT_EQ(t.game.messages().size(), 3u) << "two right answers and the run-out, nothing more";
+  EXPECT_TRUE(t.game.lines("beep").empty());
+}
+
+// The fault this guards against: a typing time-out leaves the typing clock at 0, and when the
+// value then runs out the revealed phrase was wiped at once with a second "too late" message,
+// and the reveal pause kept raising boxes.
+TEST(GibberishRound1, RunningOutAfterATypingTimeOutShowsThePhraseForTheWholePause) {
+  Table t;
+  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
+  auto& g = t.g();
+  t.at(500, {"key b"});
+  t.at(20000, {[&](sim::Driver&) { EXPECT_EQ(t.game.messages().back(), kTooLate); }, "ok"});
+  EXPECT_EQ(g.lblB.caption(), "-1000");
+  EXPECT_EQ(g.lblTimer.caption(), "0");
+  // 50 drained seconds from the second after the time-out.
+  t.at(69500);
+  EXPECT_EQ(t.value(), "100");
+  t.at(70000, {[&](sim::Driver&) { EXPECT_EQ(t.game.messages().back(), kRunOut); }, "ok"});
+  EXPECT_FALSE(g.tmrTimer.enabled());
+  for (int s = 70500; s <= 77500; s += 1000) {
+    t.at(s);
+    ASSERT_TRUE(g.txtGAnswer.visible()) << s;
+    ASSERT_EQ(g.txtGAnswer.text(), kPhrase1001) << s;
+  }
+  EXPECT_EQ(count(t.game.messages(), kTooLate), 1);
+  EXPECT_EQ(t.game.messages().size(), 4u);
+  t.at(78010);
+  EXPECT_EQ(t.game.phase(), "CTopic1");
+  EXPECT_EQ(g.lblB.caption(), "-1000");
+}
+
+TEST(GibberishRound2, StartsAt10000AndDrains200WithTheCluesAtTheSameSeconds) {
+  // Question 10 offers a second gibberish question (1004) beside the first (1001).
+  Table t;
+  ASSERT_NO_FATAL_FAILURE(t.seat({"Ana"}));
+  for (int q = 1; q <= 9; ++q) {
+    ASSERT_NO_FATAL_FAILURE(t.chooseOrdinary());
+    ASSERT_NO_FATAL_FAILURE(t.answerRight(q == 2   ? "0 " + Table::special(1001)
+                                          : q == 9 ? "0 " + Table::special(1004)
+                                                   : ""));
+  }
+  ASSERT_EQ(t.g().topicQ3, 1004);
+  ASSERT_NO_FATAL_FAILURE(t.choose(3));
+  auto& g = t.g();
+  EXPECT_EQ(g.lblQNumber.caption(), "2");
+  EXPECT_EQ(t.value(), "10000");
+  EXPECT_EQ(g.lblTimer.caption(), "30");
+  t.at(1500);
+  EXPECT_EQ(t.value(), "9800");
+  ui::Label* clues[] = {&g.lblClue1, &g.lblClue2, &g.lblClue3};
+  const char* before[] = {"8000", "6000", "4000"};
+  const char* after[] = {"7800", "5800", "3800"};
+  const char* texts[] = {"C'est dans le chapitre du renoir.",
+                         "C'est une leçon qui le Petit Prince apprenne du renard.",
+                         "Le Petit Prince est ________ pour sa rose."};
+  for (int k = 0; k < 3; ++k) {
+    SCOPED_TRACE("clue " + std::to_string(k + 1));
+    t.at(10500 + 10000 * k);
+    EXPECT_EQ(t.value(), before[k]);
+    EXPECT_FALSE(clues[k]->visible());
+    t.at(11500 + 10000 * k);
+    EXPECT_EQ(t.value(), after[k]);
+    EXPECT_TRUE(clues[k]->visible());
+    EXPECT_EQ(clues[k]->caption(), texts[k]);
+  }
+  t.at(49500);
+  EXPECT_EQ(t.value(), "200");
+  t.at(50000, {[&](sim::Driver&) { EXPECT_EQ(t.game.messages().back(), kRunOut); }, "ok"});
+  EXPECT_EQ(g.txtGAnswer.text(), "Je suis responsable de ma rose.");
+}
+
+// Round 2 begins with question 8; the gibberish value doubles there although the round display
+// turns to "2" only once the question is on screen.
+TEST(GibberishRound2, PlayedAsQuestion8ItIsWorth10000) {
+  Table t;
+  ASSERT_NO_FATAL_FAILURE(t.offerAtQuestion3({"Ana"}));
+  for (int q = 3; q <= 7; ++q) {
+    ASSERT_NO_FATAL_FAILURE(t.chooseOrdinary());
+    ASSERT_NO_FATAL_FAILURE(t.answerRight());
+  }
+  auto& g = t.g();
+  ASSERT_EQ(g.lblr.caption(), "8");
+  ASSERT_EQ(g.topicQ1, 1001) << "the gibberish topic stayed on offer";
+  ASSERT_NO_FATAL_FAILURE(t.choose(1));
+  EXPECT_EQ(t.value(), "10000");
+  t.at(1500);
+  EXPECT_EQ(g.lblQNumber.caption(), "2");
+  EXPECT_EQ(t.value(), "9800");
+  t.at(11500);
+  EXPECT_EQ(t.value(), "7800");
+  EXPECT_TRUE(g.lblClue1.visible());
+}
+
+TEST(GibberishTyping, EachAcceptedFormIsRightAndPaysTheValueShownAtTheBuzz) {
+  for (const std::string& form : kForms1001) {
+    SCOPED_TRACE("typed \"" + form + "\"");
+    Table t;
+    ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
+    auto& g = t.g();
+    t.at(12500);
+    EXPECT_EQ(t.value(), "3800");
+    t.game.play({"key b"});
+    EXPECT_TRUE(g.txtGAnswer.visible());
+    EXPECT_TRUE(g.txtGAnswer.enabled());
+    EXPECT_EQ(g.txtGAnswer.text(), "");
+    EXPECT_EQ(g.lblTimer.caption(), "20");
+    EXPECT_EQ(g.lblAPlayer.caption(), "Answer Ana");
+    EXPECT_TRUE(g.lblAPlayer.visible());
+    EXPECT_EQ(g.curPlayer, 2);
+    EXPECT_EQ(t.game.phase(), "Question");
+    // The drain pauses while the player types; the typing clock runs.
+    t.at(14500);
+    EXPECT_EQ(t.value(), "3800");
+    EXPECT_EQ(g.lblTimer.caption(), "18");
+    t.game.play({"type " + form, "key ENTER"});
+    EXPECT_FALSE(g.txtGAnswer.enabled());
+    EXPECT_TRUE(g.txtGAnswer.visible());
+    EXPECT_EQ(back(g.txtGAnswer), kGreen);
+    EXPECT_EQ(g.txtGAnswer.text(), kPhrase1001);
+    EXPECT_FALSE(g.tmrTimer.enabled());
+    // Paid on the next tick of the verdict timer, one second after Enter.
+    t.at(15400);
+    EXPECT_EQ(g.lblB.caption(), "4000");
+    EXPECT_EQ(t.value(), "3800");
+    EXPECT_TRUE(t.game.lines("beep").empty());
+    t.at(15510);
+    EXPECT_EQ(lastTime(t.game, "beep"), t.shownAt + 15500);
+    EXPECT_EQ(t.game.lines("beep").size(), 1u);
+    EXPECT_EQ(g.lblB.caption(), "7800");
+    EXPECT_EQ(back(g.lblB), kGreen);
+    EXPECT_FALSE(g.txtGAnswer.visible());
+    EXPECT_EQ(back(g.txtGAnswer), kWhite);
+    EXPECT_EQ(g.txtGAnswer.text(), "");
+    EXPECT_FALSE(g.lblClue1.visible());
+    EXPECT_EQ(lastTime(t.game, "phase \"CTopic\""), t.shownAt + 15500);
+    EXPECT_EQ(t.game.phase(), "CTopic1");
+    EXPECT_FALSE(g.tmrGAnswer.enabled());
+    t.at(17400);
+    EXPECT_EQ(back(g.lblB), kGreen);
+    t.at(17600);
+    EXPECT_EQ(back(g.lblB), kScoreRest);
+  }
+}
+
+TEST(GibberishTyping, NearMissesAreWrongCostTheValueAndTheDrainResumes) {
+  const std::string misses[] = {
+      "les Grandes personnes sont bien etranges",    // a capital no form has
+      "les grandes personnes sont bien etranges ",   // one blank too many
+      "Les grandes personnes sont bien etranges. ",  // one blank short of the fourth form
+      "les grandes personnes sont bien étranges",    // an accent no form has
+      kPhrase1001,                                   // the phrase as revealed is not a form
+  };
+  for (const std::string& miss : misses) {
+    SCOPED_TRACE("typed \"" + miss + "\"");
+    Table t;
+    ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
+    auto& g = t.g();
+    t.at(12500, {"key b", "type " + miss, "key ENTER"});
+    EXPECT_FALSE(g.txtGAnswer.enabled());
+    EXPECT_EQ(back(g.txtGAnswer), kRed);
+    EXPECT_FALSE(g.tmrTimer.enabled());
+    t.at(13400);
+    EXPECT_EQ(g.lblB.caption(), "4000");
+    t.at(13510);
+    EXPECT_EQ(g.lblB.caption(), "200");
+    EXPECT_EQ(back(g.lblB), kRed);
+    EXPECT_FALSE(g.txtGAnswer.visible());
+    EXPECT_EQ(back(g.txtGAnswer), kWhite);
+    EXPECT_EQ(g.txtGAnswer.text(), "");
+    EXPECT_EQ(t.game.phase(), "Question");
+    EXPECT_TRUE(g.tmrTimer.enabled());
+    EXPECT_TRUE(g.lblClue1.visible()) << "clues already shown stay shown";
+    EXPECT_TRUE(t.game.lines("beep").empty());
+    // The drain resumes one second after the verdict.
+    t.at(14400);
+    EXPECT_EQ(t.value(), "3800");
+    t.at(14600);
+    EXPECT_EQ(t.value(), "3700");
+    // Another buzz is taken, with an empty box.
+    t.game.play({"key b"});
+    EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
+    EXPECT_EQ(g.txtGAnswer.text(), "");
+    EXPECT_EQ(g.lblTimer.caption(), "20");
+  }
+}
+
+TEST(GibberishTyping, TwentyTicksWithoutEnterCostTheValueAndTheQuestionGoesOn) {
+  Table t;
+  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
+  auto& g = t.g();
+  t.at(12500, {"key b", "type Les gran"});
+  t.at(31500);
+  EXPECT_EQ(g.lblTimer.caption(), "1");
+  EXPECT_TRUE(g.txtGAnswer.visible());
+  EXPECT_EQ(t.value(), "3800");
+  t.at(32000, {[&](sim::Driver&) {
+                 EXPECT_EQ(t.game.messages().back(), kTooLate);
+                 EXPECT_EQ(t.game.now(), t.shownAt + 32000);
+                 EXPECT_FALSE(g.txtGAnswer.visible());
+                 EXPECT_EQ(g.txtGAnswer.text(), "");
+                 EXPECT_EQ(g.lblB.caption(), "4000") << "charged once the box is closed";
+               },
+               "ok"});
+  EXPECT_EQ(g.lblB.caption(), "200");
+  EXPECT_EQ(back(g.lblB), kRed);
+  EXPECT_TRUE(g.tmrMonColor.enabled());
+  EXPECT_EQ(t.game.phase(), "Question");
+  EXPECT_TRUE(g.tmrTimer.enabled());
+  t.at(32900);
+  EXPECT_EQ(t.value(), "3800");
+  t.at(33100);
+  EXPECT_EQ(t.value(), "3700");
+  t.game.play({"key b"});
+  EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
+  EXPECT_EQ(g.lblTimer.caption(), "20");
+}
+
+TEST(GibberishTyping, EscapeInTheBoxEndsTheGame) {
+  Table t;
+  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
+  const auto boxes = t.game.messages().size();
+  t.at(3500, {"key b", "type Les", "key ESC", "wait 1000"});
+  EXPECT_TRUE(t.game.ended());
+  EXPECT_EQ(t.game.lines("end"), std::vector<std::string>{"end"});
+  EXPECT_EQ(t.game.messages().size(), boxes);
+}
+
+// While a player types, the answer box has the keyboard, so another seat's buzz key is typed
+// into the box. Should such a key reach the game window all the same, it takes the answer over.
+TEST(GibberishBuzz, AnotherSeatsBuzzReachingTheWindowTakesOverTheTypedAnswer) {
+  Table t;
+  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana", "Léo"}));
+  auto& g = t.g();
+  t.at(2500, {"key q"});
+  EXPECT_EQ(g.curPlayer, 1);
+  EXPECT_EQ(g.lblAPlayer.caption(), "Answer Ana");
+  t.at(5500, {"key p"});
+  EXPECT_EQ(g.lblTimer.caption(), "17");
+  EXPECT_EQ(g.txtGAnswer.text(), "p") << "a key typed while the box is open is a letter";
+  EXPECT_EQ(g.curPlayer, 1);
+  t.game.play({[&](sim::Driver&) { g.Form_KeyPress('p'); }});
+  EXPECT_EQ(g.curPlayer, 3);
+  EXPECT_EQ(g.lblAPlayer.caption(), "Answer Léo");
+  EXPECT_EQ(g.lblTimer.caption(), "20");
+  EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
+  EXPECT_EQ(g.txtGAnswer.text(), "p");
+  EXPECT_EQ(t.game.phase(), "Question");
+  t.game.play({"type ierre", "key ENTER", "wait 1010"});
+  EXPECT_EQ(g.lblP.caption(), "-4800") << "the value shown at the first buzz";
+  EXPECT_EQ(g.lblQ.caption(), "4000");
+}
+
+// The fault this guards against: a buzz during the reveal pause reopened the box for typing, and
+// the pause, which only runs while nobody has buzzed, then never ended.
+TEST(GibberishBuzz, IsIgnoredWhileThePhraseIsRevealed) {
+  Table t;
+  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
+  auto& g = t.g();
+  t.at(50000, {"ok"});
+  t.at(52500, {"key b"});
+  EXPECT_EQ(g.curPlayer, 0);
+  EXPECT_FALSE(g.txtGAnswer.enabled());
+  EXPECT_EQ(g.txtGAnswer.text(), kPhrase1001);
+  EXPECT_EQ(g.lblTimer.caption(), "30");
+  EXPECT_FALSE(g.lblAPlayer.visible());
+  t.at(58010);
+  EXPECT_EQ(lastTime(t.game, "phase \"CTopic\""), t.shownAt + 58000);
+  EXPECT_EQ(t.game.phase(), "CTopic1");
+}
+
+// The fault this guards against: a buzz between Enter and the verdict's tick took the question
+// over, so the verdict was paid to the wrong seat.
+TEST(GibberishBuzz, IsIgnoredWhileAVerdictWaitsForItsTick) {
+  struct Case {
+    std::string typed, left;
+  };
+  for (const Case& c : {Case{"nope", "200"}, Case{kForms1001[0], "7800"}}) {
+    SCOPED_TRACE("typed \"" + c.typed + "\"");
+    Table t;
+    ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana", "Léo"}));
+    auto& g = t.g();
+    t.at(12500, {"key q", "type " + c.typed, "key ENTER", "wait 200", "key p"});
+    EXPECT_EQ(g.curPlayer, 1);
+    EXPECT_EQ(g.lblAPlayer.caption(), "Answer Ana");
+    EXPECT_FALSE(g.txtGAnswer.enabled());
+    EXPECT_EQ(g.lblTimer.caption(), "20");
+    t.at(13510);
+    EXPECT_EQ(g.lblQ.caption(), c.left);
+    EXPECT_EQ(g.lblP.caption(), "0");
+  }
+}
+
+// The fault this guards against: the verdict timer of a first gibberish question that ran out
+// stayed armed, and threw the second gibberish question away on its first tick.
+TEST(GibberishSecondQuestion, PlaysInFullAfterTheFirstRanOut) {
+  Table t;
+  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
+  auto& g = t.g();
+  t.at(50000, {"ok"});
+  t.at(58010);
+  ASSERT_EQ(t.game.phase(), "CTopic1");
+  EXPECT_FALSE(g.tmrGAnswer.enabled());
+  // Questions 4 to 9 time out with nobody buzzing, so nobody has buzzed since the run-out.
+  for (int q = 4; q <= 9; ++q) {
+    ASSERT_NO_FATAL_FAILURE(t.chooseOrdinary());
+    ASSERT_NO_FATAL_FAILURE(t.letTimeOut(q == 9 ? "0 " + Table::special(1004) : ""));
+  }
+  ASSERT_EQ(g.curPlayer, 0);
+  ASSERT_EQ(g.topicQ3, 1004);
+  ASSERT_NO_FATAL_FAILURE(t.choose(3));
+  t.at(1500);
+  EXPECT_EQ(t.game.phase(), "Question");
+  EXPECT_EQ(t.value(), "9800");
+  t.at(8500);
+  EXPECT_EQ(t.game.phase(), "Question");
+  EXPECT_EQ(t.value(), "8400");
+  EXPECT_FALSE(g.txtGAnswer.visible());
+  // The first question's phrase is still the box's text when the next buzz opens it.
+  t.game.play({"key b"});
+  EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
+  EXPECT_EQ(g.txtGAnswer.text(), kPhrase1001);
+}
+
+}  // namespace
