@@ -1,0 +1,43 @@
+# The real-window checks: the game's figures and one whole game under Xvfb, ending it by hand in
+# every phase, and the proof that it writes no file and opens no network socket. Each installs
+# what it needs (Xvfb, xdotool, python3-xlib, strace) and builds the game first.
+
+WINDOW_OUT ?= $(BUILD)/window-check
+WINDOW_GAME ?= $(BUILD)/app/brivazon
+WINDOW_PY := /usr/bin/python3
+WINDOW_TOOLS := tools/window
+WINDOW_DEPS := xvfb xdotool python3-xlib strace
+
+.PHONY: check-window check-window-figures check-window-ending check-window-files \
+	check-window-tools window-deps
+
+window-deps:
+	@tools/install-deps.sh $(WINDOW_DEPS)
+
+# The plain-polling window the idle figures are compared with.
+$(WINDOW_OUT)/poll-baseline: $(WINDOW_TOOLS)/poll_baseline.cpp | window-deps
+	@mkdir -p $(WINDOW_OUT)
+	g++ -std=c++20 -O2 -fPIC $< -o $@ $$(pkg-config --cflags --libs Qt6Widgets)
+
+# The tests of the checking tools themselves (no display needed).
+check-window-tools: window-deps
+	$(WINDOW_PY) -m unittest discover -s $(WINDOW_TOOLS) -p 'test_*.py'
+
+check-window-figures: build window-deps $(WINDOW_OUT)/poll-baseline
+	$(WINDOW_PY) $(WINDOW_TOOLS)/figures.py --game $(WINDOW_GAME) \
+	  --poll-baseline $(WINDOW_OUT)/poll-baseline --out $(WINDOW_OUT)
+
+check-window-ending: build window-deps
+	$(WINDOW_PY) $(WINDOW_TOOLS)/ending.py --game $(WINDOW_GAME)
+
+check-window-files: build window-deps
+	$(WINDOW_PY) $(WINDOW_TOOLS)/files.py --game $(WINDOW_GAME)
+
+# All of the above; every part runs even when an earlier one failed.
+check-window: build window-deps $(WINDOW_OUT)/poll-baseline
+	@status=0; \
+	$(MAKE) --no-print-directory check-window-tools || status=1; \
+	$(MAKE) --no-print-directory check-window-figures || status=1; \
+	$(MAKE) --no-print-directory check-window-ending || status=1; \
+	$(MAKE) --no-print-directory check-window-files || status=1; \
+	exit $$status

@@ -1,0 +1,165 @@
+#!/usr/bin/python3
+"""The game writes no file and opens no network connection: the real binary runs under
+`strace -f` for a short game played with real keys under a private Xvfb (a player count, a name,
+the welcome card, one question buzzed and answered, Escape), and every call that could write to
+the file system or reach the network is judged.
+
+Fails on: a file opened for writing (O_WRONLY, O_RDWR, O_CREAT, O_TRUNC, O_APPEND, O_TMPFILE) or
+created, renamed, linked, removed or truncated anywhere but under /dev; an Internet socket
+(AF_INET, AF_INET6) or a connection to anything but a local (AF_UNIX) socket; any file left in
+the fresh home, cache, config and runtime folders the game was given.
+
+Allowed, and listed: local sockets (the X display; a D-Bus session bus where one runs), /dev
+(a child of libdbus opens /dev/null for its standard streams), and the one mkdir by which Qt
+makes sure its runtime folder ($XDG_RUNTIME_DIR) exists.
+"""
+
+import argparse
+import os
+import re
+import sys
+import tempfile
+
+import game as G
+import measure as M
+from xwatch import Screen, Timeout, Xvfb
+
+TRACED = ("open,openat,openat2,creat,mkdir,mkdirat,rename,renameat,renameat2,link,linkat,"
+          "symlink,symlinkat,unlink,unlinkat,rmdir,truncate,socket,connect,bind,execve")
+WRITE_FLAGS = ("O_WRONLY", "O_RDWR", "O_CREAT", "O_TRUNC", "O_APPEND", "O_TMPFILE")
+CHANGES = {"mkdir", "mkdirat", "rename", "renameat", "renameat2", "link", "linkat", "symlink",
+           "symlinkat", "unlink", "unlinkat", "rmdir", "truncate"}
+
+STRING = re.compile(r'"(?:[^"\\]|\\.)*"')
+CALL = re.compile(r"^(?:\[pid\s+)?(\d+)\]?\s+(\w+)\((.*)$")
+
+
+def calls(lines):
+    """(pid, name, arguments text, result text) for each traced call in strace -f output; a call
+    split by another thread is taken from its first half (its arguments)."""
+    for line in lines:
+        m = CALL.match(line.rstrip("\n"))
+        if not m:
+            continue  # signals, exits, "<... resumed>" halves
+        pid, name, rest = m.groups()
+        if rest.endswith("<unfinished ...>"):
+            args, result = rest[:-len("<unfinished ...>")].rstrip(), "(unfinished)"
+        else:
+            args, _, result = rest.rpartition(") = ")
+            if not _:
+                args, result = rest, "?"
+        yield int(pid), name, args, result.strip()
+
+
+def paths(args):
+    """The string arguments of a call, unescaped enough to read."""
+    return [s[1:-1] for s in STRING.findall(args)]
+
+
+def judge(call, runtime_dir):
+    """('fail' | 'allow' | None, reason) for one call: None for the harmless (reads, and
+    everything else not listed)."""
+    pid, name, args, result = call
+    bare = STRING.sub('""', args)  # flags and families, never text inside a path
+    where = paths(args)
+    path = where[0] if where else ""
+    if name in ("open", "openat", "openat2", "creat"):
+        flags = [f for f in WRITE_FLAGS if f in bare]
+        if name == "creat":
+            flags = ["creat"]
+        if not flags:
+            return None, ""
+        if path.startswith("/dev/"):
+            return "allow", f"{path} opened {'|'.join(flags)}: a device"
+        return "fail", f"{path} opened {'|'.join(flags)} ({result})"
+    if name in CHANGES:
+        if name in ("mkdir", "mkdirat") and path.rstrip("/") == runtime_dir.rstrip("/"):
+            return "allow", f"mkdir {path} ({result}): Qt makes sure its runtime folder exists"
+        return "fail", f"{name} {' -> '.join(where)} ({result})"
+    if name == "socket":
+        if "AF_INET" in bare:  # AF_INET and AF_INET6
+            return "fail", f"an Internet socket: socket({args})"
+        return "allow", f"socket({bare.split(',')[0]})"
+    if name in ("connect", "bind"):
+        family = re.search(r"sa_family=(\w+)", bare)
+        family = family.group(1) if family else "?"
+        if family != "AF_UNIX":
+            return "fail", f"{name} to {family}: {args}"
+        return "allow", f"{name} to a local socket {path}"
+    if name == "execve":
+        found = "started" if result == "0" else "not found"
+        return "allow", f"a program run: {os.path.basename(path)} ({found})"
+    return None, ""
+
+
+def left_files(folder, ours):
+    """Files and folders under `folder` other than those in `ours`."""
+    found = []
+    for root, dirs, files in os.walk(folder):
+        for n in dirs + files:
+            p = os.path.join(root, n)
+            if os.path.relpath(p, folder) not in ours:
+                found.append(p)
+    return sorted(found)
+
+
+def short_game(g):
+    g.find_window(30)
+    g.wait_screen(G.player_count, 30, "the player count")
+    g.press("1")
+    g.wait_screen(G.name_entry, 10, "the name box")
+    g.type("Zoe")
+    g.press("Return")
+    g.wait_screen(G.topic_choice, 15, "the topic choice")
+    g.screen.run(0.2)
+    g.press("3")
+    g.wait_screen(G.question, 20, "the question")
+    g.press("b")
+    g.screen.run(0.3)
+    g.press("1")
+    g.close_boxes_until(G.topic_choice, 20, "the next topic choice")
+    g.screen.run(0.2)
+    g.screen.key("Escape")
+    return g.wait_exit(10)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--game", required=True, help="the game binary")
+    args = parser.parse_args()
+    home = tempfile.mkdtemp(prefix="brivazon-files-")
+    log = os.path.join(home, "..", os.path.basename(home) + ".strace")
+    prefix = ["strace", "-f", "-qq", "-s", "256", "-o", log, "-e", f"trace={TRACED}"]
+    with Xvfb() as server:
+        screen = Screen(server.name)
+        g = G.Game(screen, args.game, prefix=prefix, home=home)
+        try:
+            status = short_game(g)
+        except Timeout as e:
+            print(f"FAILED: the short game did not play: {e}")
+            return 1
+        finally:
+            g.kill()
+    runtime = g.env["XDG_RUNTIME_DIR"]
+    failures, allowed = [], {}
+    with open(log) as f:
+        for call in calls(f):
+            verdict, reason = judge(call, runtime)
+            if verdict == "fail":
+                failures.append(reason)
+            elif verdict == "allow":
+                allowed[reason] = allowed.get(reason, 0) + 1
+    ours = {"stderr.txt", "runtime", ".cache", ".config", ".local", ".local/share"}
+    left = left_files(home, ours)
+    rows = [[reason, count, "allowed"] for reason, count in sorted(allowed.items())]
+    rows += [[reason, 1, "FAILED"] for reason in failures]
+    rows += [[f"left behind: {p}", 1, "FAILED"] for p in left]
+    print(M.table(rows, ["call", "times", "verdict"]))
+    print(f"game exit status: {status}; strace log: {os.path.normpath(log)}")
+    bad = len(failures) + len(left) + (status != 0)
+    print(f"{'passed' if not bad else 'FAILED'}: no file written, no network socket")
+    return 1 if bad else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

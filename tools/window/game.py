@@ -1,0 +1,204 @@
+"""The real game as a player meets it: started under a private X server, driven with real keys,
+its screens recognised by the colours of known places of the 640 x 480 window.
+
+The draws at start-up are random (seeded from the clock), so nothing here depends on which
+questions come: a screen is recognised by the colours the layout gives it (the window colour of
+the round, the topic numbers, the yellow choices, the black title cards), never by text.
+"""
+
+import os
+import subprocess
+import time
+
+from xwatch import Proc, Rect, private_env
+
+# Colours of the layout, as red, green, blue.
+ROUND1 = (255, 192, 128)
+ROUND2 = (128, 128, 255)
+BLACK = (0, 0, 0)
+YELLOW = (255, 255, 0)
+GREEN = (0, 255, 0)
+RED = (255, 0, 0)
+SCORE = (128, 255, 255)
+WHITE = (255, 255, 255)
+
+# Places of the window (pixels from its top-left corner) that show one colour on a given screen:
+# thin strips along the edges of labels, away from their text.
+EDGE = Rect(0, 180, 8, 240)  # the left edge of the window: always its background
+BADGES = ((Rect(249, 193, 3, 35), (255, 192, 192)), (Rect(305, 193, 3, 35), (192, 255, 255)),
+          (Rect(361, 193, 3, 35), (255, 192, 255)))
+NAME_BOX = Rect(368, 205, 4, 22)  # inside the name box's frame, right of any short name
+TOPICS = ((Rect(233, 177, 3, 39), (128, 0, 0)), (Rect(233, 225, 3, 39), (0, 128, 0)),
+          (Rect(233, 273, 3, 39), (0, 128, 128)))
+NUMBER4 = Rect(233, 321, 3, 39)  # "4)", shown with a question's choices only
+CHOICES = tuple(Rect(453, 177 + 48 * k, 3, 39) for k in range(4))  # right edges of the choices
+ROUND_LABEL = Rect(9, 9, 3, 31)  # "Rond", top left
+# The buzz banner ("Answer " and the name) and the middle seat's score box, for repaints.
+BANNER = Rect(116, 88, 410, 24)
+MIDDLE_SCORE = Rect(264, 440, 113, 33)
+MIDDLE_SCORE_EDGE = Rect(265, 441, 3, 31)
+
+BOX_TITLES = ("Brivazon!", "Pas de nom!")
+# A screen is looked at once nothing has been drawn in the window for this long (the window
+# colour of round 2 follows the question's first frame by one 5 ms tick).
+SETTLE = 0.03
+BOX_SEEN = 0.15
+
+
+class View:
+    """The window's pixels as they are now, read place by place."""
+
+    def __init__(self, screen, origin):
+        self.screen = screen
+        self.origin = origin
+
+    def share(self, rect, *colours):
+        r = rect.moved(self.origin.x, self.origin.y)
+        return self.screen.grab(r).share(r, colours)
+
+    def is_(self, rect, *colours, at_least=0.9):
+        return self.share(rect, *colours) >= at_least
+
+
+# The screens of a game, each as a test of a View.
+def player_count(v):
+    return v.is_(EDGE, ROUND1) and all(v.is_(r, c) for r, c in BADGES)
+
+
+def name_entry(v):
+    return (v.is_(EDGE, ROUND1) and v.is_(NAME_BOX, WHITE) and
+            not any(v.is_(r, c, at_least=0.1) for r, c in BADGES))
+
+
+def title_card(v):
+    return v.is_(EDGE, BLACK) and v.is_(MIDDLE_SCORE_EDGE, BLACK)
+
+
+def topic_choice(v):
+    return (v.is_(EDGE, ROUND1, ROUND2) and all(v.is_(r, c) for r, c in TOPICS) and
+            v.is_(NUMBER4, ROUND1, ROUND2))
+
+
+def question(v):
+    return (v.is_(EDGE, ROUND1, ROUND2) and v.is_(NUMBER4, (128, 128, 0)) and
+            all(v.is_(r, YELLOW) for r in CHOICES))
+
+
+def revealed(v):
+    return any(v.is_(r, GREEN) for r in CHOICES)
+
+
+def final_round(v):
+    return v.is_(EDGE, BLACK) and v.is_(MIDDLE_SCORE_EDGE, SCORE, GREEN, RED)
+
+
+class Game:
+    """One run of the game binary under a Screen: its process, its window, its boxes."""
+
+    def __init__(self, screen, binary, prefix=(), home=None):
+        self.screen = screen
+        self.env = private_env(screen.name, home)
+        self.stderr_path = os.path.join(self.env["HOME"], "stderr.txt")
+        self.mark = len(screen.damage)  # drawing before this index is not ours
+        self.started = time.monotonic()
+        with open(self.stderr_path, "wb") as err:
+            self.proc = subprocess.Popen([*prefix, binary], env=self.env,
+                                         stdout=subprocess.DEVNULL, stderr=err)
+        self.kernel = Proc(self.proc.pid)
+        self.status = None
+        self.rusage = None
+        self.window = None
+
+    # The window and its boxes.
+
+    def find_window(self, timeout=10):
+        def found():
+            return next((w for w in self.screen.mapped.values()
+                         if w.title == "Brivazon!" and (w.rect.w, w.rect.h) == (640, 480)), None)
+        self.window = self.screen.wait(found, timeout, "the game window")
+        return self.window
+
+    def view(self):
+        return View(self.screen, self.window.rect)
+
+    def boxes(self):
+        return [w for w in self.screen.mapped.values()
+                if w.id != self.window.id and w.title in BOX_TITLES]
+
+    def wait_box(self, timeout, what="a message box"):
+        """Waits for a box to open, then as long as a player would take to see it: a key
+        sent the instant it maps may reach the blocked game window before the box has the
+        keyboard."""
+        box = self.screen.wait(lambda: next(iter(self.boxes()), None), timeout, what)
+        self.screen.run(BOX_SEEN)
+        return box
+
+    def wait_screen(self, test, timeout, what):
+        """Waits until the window, its drawing settled, passes `test`; returns the arrival time
+        of the last drawing in the window before it did (when the screen was complete)."""
+        screen, seen = self.screen, [-1]
+        first = time.monotonic()
+
+        def done():
+            last = screen.last_damage(self.window.rect, self.mark)
+            if last and time.monotonic() - last.t < SETTLE:
+                return None  # still drawing: a screen is judged once it stands
+            if len(screen.damage) == seen[0]:
+                return None  # nothing drawn since the last look
+            seen[0] = len(screen.damage)
+            if not test(self.view()):
+                return None
+            return last.t if last else first
+        return screen.wait(done, timeout, what)
+
+    # Keys: xdotool, as a player's keyboard would send them.
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.env, check=True)
+
+    def press(self, *keys):
+        self.xdotool("key", "--delay", "30", *keys)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "30", text)
+
+    def close_boxes_until(self, test, timeout, what):
+        """Presses Enter on every box that opens until the window passes `test` with no box
+        open; returns how many boxes were closed."""
+        closed = 0
+        end = time.monotonic() + timeout
+        while True:
+            outcome = self.screen.wait(
+                lambda: "box" if self.boxes() else ("screen" if test(self.view()) else None),
+                max(end - time.monotonic(), 0), what)
+            if outcome == "screen":
+                return closed
+            box = self.boxes()[0]
+            self.screen.run(BOX_SEEN)
+            self.press("Return")
+            self.screen.wait(lambda: box.id not in self.screen.mapped, 5, "the box to close")
+            closed += 1
+
+    # The end.
+
+    def wait_exit(self, timeout):
+        """Waits for the process to end; returns its exit status (None if still running)."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            pid, status, rusage = os.wait4(self.proc.pid, os.WNOHANG)
+            if pid:
+                self.status = os.waitstatus_to_exitcode(status)
+                self.rusage = rusage
+                self.proc.returncode = self.status
+                return self.status
+            self.screen.pump(0.005)
+        return None
+
+    def kill(self):
+        if self.status is None and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+
+    def stderr(self):
+        with open(self.stderr_path, errors="replace") as f:
+            return f.read()
