@@ -3,9 +3,9 @@
 # Runs apt-get through sudo when not root; does nothing when everything is there.
 set -eu
 
-packages="cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-  libbenchmark-dev fonts-liberation2 fonts-comic-neue fonts-dancingscript fonts-texgyre
-  fonts-dejavu-core $*"
+packages="cmake g++ make pkg-config qt6-base-dev qt6-base-private-dev libgl-dev libcanberra-dev
+  libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-comic-neue
+  fonts-dancingscript fonts-texgyre fonts-dejavu-core $*"
 
 missing=""
 for p in $packages; do

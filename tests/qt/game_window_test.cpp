@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QLineEdit>
+#include <QRect>
 
 #include "content/frm_black.h"
 #include "game/brivazon.h"
@@ -92,7 +93,7 @@ TEST_F(GameWindowTest, KeysPressedWhileAMessageBoxWaitsNeverReachTheGame) {
   whenBoxOpens(poll, [&](QMessageBox& box) {
     boxSeen = true;
     EXPECT_EQ(box.windowTitle(), QStringLiteral("Pas de nom!"));
-    EXPECT_TRUE(box.isModal());
+    EXPECT_EQ(box.parentWidget(), window());
     EXPECT_EQ(box.textFormat(), Qt::PlainText);
     press(window(), Qt::Key_Q, "q");
     press(window(), Qt::Key_2, "2");
@@ -108,6 +109,28 @@ TEST_F(GameWindowTest, KeysPressedWhileAMessageBoxWaitsNeverReachTheGame) {
   EXPECT_FALSE(qt.runtime().ending());
   EXPECT_EQ(frm().lblName20.caption(), "Fleure");
   EXPECT_TRUE(qt.platform().openBoxes().empty());
+}
+
+// The README's pictures are painted away from the window: they must be the window's own picture.
+TEST_F(GameWindowTest, AWindowPaintedAwayFromTheWindowIsTheWindowsOwnPicture) {
+  EXPECT_EQ(ui::qt::renderForm(frm()), picture().convertToFormat(QImage::Format_RGB32));
+  choseOnePlayer();
+  type(window(), QStringLiteral("Ana"));
+  // Only the name box differs, by the focus frame and caret that only the window has; the
+  // name is written in both.
+  const QImage apart = ui::qt::renderForm(frm());
+  const QImage own = picture().convertToFormat(QImage::Format_RGB32);
+  const QRect box = nameEdit()->geometry();
+  int written = 0;
+  for (int y = 0; y < 480; ++y)
+    for (int x = 0; x < 640; ++x) {
+      if (box.contains(x, y)) {
+        written += qGray(apart.pixel(x, y)) < 100 && qGray(own.pixel(x, y)) < 100;
+        continue;
+      }
+      ASSERT_EQ(apart.pixel(x, y), own.pixel(x, y)) << x << "," << y;
+    }
+  EXPECT_GT(written, 20);
 }
 
 }  // namespace

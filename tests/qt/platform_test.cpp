@@ -1,6 +1,6 @@
 // The Qt backend against a small window of its own: key codes, the order of a text box's
 // handler and its line edit, timers around a waiting message box, program end, painting,
-// faces and the one window's close button.
+// faces, the one window's close button (with and without a box open) and its full-screen keys.
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
@@ -217,7 +217,7 @@ TEST_F(QtPlatformTest, ProgramEndClosesTheWaitingBoxAndStopsEveryTimer) {
   EXPECT_EQ(form.boxTicks, 1);
   EXPECT_FALSE(form.pastBox);  // the handler that waited in the box never went on
   EXPECT_TRUE(platform().openBoxes().empty());
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(openBox(), nullptr);
   EXPECT_FALSE(window()->isVisible());
   spin(50);
   EXPECT_EQ(form.countTicks, 6);
@@ -293,6 +293,103 @@ TEST_F(QtPlatformTest, CloseButtonAsksTheFirstWindowAndClosesOnlyWhenTheProgramE
   EXPECT_EQ(runUntilEnd([&] { window()->close(); }), 0);
   EXPECT_EQ(form.unloads, 2);
   EXPECT_FALSE(window()->isVisible());
+}
+
+// Qt holds back the close button of a window that a modal dialog blocks; the game's boxes must
+// not, or the game could not be closed while one waits.
+TEST_F(QtPlatformTest, CloseButtonEndsTheGameAtOnceWhileABoxWaits) {
+  form.quitOnUnload = true;
+  QTimer poll;
+  int countAtClose = -1;
+  whenBoxOpens(poll, [&](QMessageBox&) {
+    spin(30);
+    pressCloseButton(window());
+    countAtClose = form.countTicks;
+  });
+  const int code = runUntilEnd([&] {
+    run([&] {
+      form.tmrBox.setEnabled(true);
+      form.tmrCount.setEnabled(true);
+    });
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(form.unloads, 1);
+  EXPECT_TRUE(rt().ending());
+  EXPECT_FALSE(form.pastBox);
+  EXPECT_EQ(openBox(), nullptr);
+  EXPECT_TRUE(platform().openBoxes().empty());
+  EXPECT_FALSE(window()->isVisible());
+  EXPECT_GT(countAtClose, 0);
+  spin(50);
+  EXPECT_EQ(form.countTicks, countAtClose);
+  EXPECT_FALSE(platform().armedFor().has_value());
+}
+
+TEST_F(QtPlatformTest, WhileABoxWaitsNoKeyOrClickReachesTheWindowOrItsTextBox) {
+  run([&] { form.txtEntry.show(); });
+  ASSERT_EQ(window()->focusWidget(), entryEdit());
+  QTimer poll;
+  bool seen = false;
+  whenBoxOpens(poll, [&](QMessageBox& box) {
+    seen = true;
+    type(window(), "ab");
+    press(window(), Qt::Key_Return, "\r");
+    QInputMethodEvent compose;
+    compose.setCommitString(QStringLiteral("x"));
+    QCoreApplication::sendEvent(entryEdit(), &compose);
+    QTest::mouseClick(entryEdit(), Qt::LeftButton);
+    EXPECT_FALSE(rt().ending());
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Attente"));
+    run([&] { form.tmrBox.setEnabled(false); });
+    press(&box, Qt::Key_Return, "\r");
+  });
+  run([&] { form.tmrBox.setEnabled(true); });
+  ASSERT_TRUE(waitUntil([&] { return form.pastBox; }));
+  EXPECT_TRUE(seen);
+  EXPECT_TRUE(form.keyDowns.empty());
+  EXPECT_TRUE(form.keyPresses.empty());
+  EXPECT_EQ(form.txtEntry.text(), "");
+  EXPECT_TRUE(entryEdit()->text().isEmpty());
+  // With the box closed the text box has the keys again.
+  type(window(), "c");
+  EXPECT_EQ(form.txtEntry.text(), "c");
+}
+
+TEST_F(QtPlatformTest, ModifierKeysPressedAloneNeverReachATextBoxHandler) {
+  run([&] { form.txtEntry.show(); });
+  press(window(), Qt::Key_Shift, {}, Qt::ShiftModifier);
+  press(window(), Qt::Key_Control, {}, Qt::ControlModifier);
+  press(window(), Qt::Key_Alt, {}, Qt::AltModifier);
+  press(window(), Qt::Key_AltGr);
+  press(window(), Qt::Key_Meta, {}, Qt::MetaModifier);
+  press(window(), Qt::Key_CapsLock);
+  press(window(), Qt::Key_A, "A", Qt::ShiftModifier);
+  EXPECT_EQ(form.keyDowns, (std::vector<std::pair<int, std::string>>{{'A', ""}}));
+  EXPECT_EQ(form.txtEntry.text(), "A");
+}
+
+// F11 and Alt+Enter (either Enter key) belong to the window: whoever has the keyboard, the game
+// never hears them, and every other key still goes where it went.
+TEST_F(QtPlatformTest, F11AndAltEnterSwitchFullScreenAndNeverReachTheGame) {
+  const QSize screen = window()->screen()->size();
+  press(window(), Qt::Key_F11);
+  EXPECT_TRUE(platform().fullScreen());
+  ASSERT_TRUE(waitUntil([&] { return window()->size() == screen; }));
+  press(window(), Qt::Key_A, "a");
+  run([&] { form.txtEntry.show(); });
+  press(window(), Qt::Key_Return, "\r", Qt::AltModifier);
+  EXPECT_FALSE(platform().fullScreen());
+  ASSERT_TRUE(waitUntil([&] { return window()->size() == QSize(640, 480); }));
+  EXPECT_EQ(window()->focusWidget(), entryEdit());
+  press(window(), Qt::Key_Enter, "\r", Qt::AltModifier | Qt::KeypadModifier);
+  EXPECT_TRUE(platform().fullScreen());
+  type(window(), "b");
+  press(window(), Qt::Key_F11);
+  EXPECT_FALSE(platform().fullScreen());
+  EXPECT_EQ(form.keyPresses, std::vector<int>{'a'});
+  EXPECT_EQ(form.keyDowns, (std::vector<std::pair<int, std::string>>{{'B', ""}}));
+  EXPECT_EQ(form.txtEntry.text(), "b");
+  EXPECT_TRUE(entryEdit()->isVisible());
 }
 
 }  // namespace

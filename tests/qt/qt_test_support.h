@@ -1,13 +1,16 @@
-// Helpers for the Qt tests: real key events through the window system layer (so modality and
-// focus apply as they do for a player), waits that keep the event loop running, and runs of the
-// application's own event loop until the program ends.
+// Helpers for the Qt tests: real key events and close requests through the window system layer
+// (so focus and the checks of a real close button apply as they do for a player), waits that
+// keep the event loop running, and runs of the application's own event loop until the program
+// ends.
 #pragma once
 
+#include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 namespace brivazon_test {
@@ -38,12 +41,26 @@ inline void spin(int ms) {
   waitUntil([] { return false; }, ms);
 }
 
+// The window's close button, as the window manager reports it. QWidget::close() and
+// QWindow::close() would skip the checks that a real close request goes through.
+inline void pressCloseButton(QWidget* window) {
+  QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+      window->windowHandle());
+}
+
+// The message box that is up, if one is.
+inline QMessageBox* openBox() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+  return nullptr;
+}
+
 // Runs `act` inside the next message box's own event loop, once the box is up.
 inline void whenBoxOpens(QTimer& poll, std::function<void(QMessageBox&)> act) {
   poll.setInterval(5);
   QObject::connect(&poll, &QTimer::timeout, [&poll, act] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible()) return;
+    QMessageBox* box = openBox();
+    if (!box) return;
     poll.stop();
     act(*box);
   });

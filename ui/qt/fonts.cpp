@@ -3,9 +3,11 @@
 
 #include <QDirIterator>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QtGlobal>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace ui::qt {
 
@@ -63,6 +65,12 @@ QFont fontFor(const FontSpec& spec) {
   font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
   font.setItalic(spec.italic);
   return font;
+}
+
+float captionWidth(const FontSpec& spec, std::string_view caption) {
+  const QFontMetricsF metrics(fontFor(spec));
+  const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+  return static_cast<float>(std::ceil(metrics.horizontalAdvance(text))) * kTwipsPerPixel;
 }
 
 }  // namespace ui::qt

@@ -24,4 +24,7 @@ QString familyFor(std::string_view face);
 // The font for a layout font: the bundled family, points x 96 / 72 pixels, weight and italic.
 QFont fontFor(const FontSpec& spec);
 
+// The width in twips that an auto-size label of this font takes for a caption: whole pixels.
+float captionWidth(const FontSpec& spec, std::string_view caption);
+
 }  // namespace ui::qt

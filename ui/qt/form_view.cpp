@@ -1,10 +1,12 @@
-// Painting a window's labels, keeping its line edits in step, and passing its keys on.
+// Painting a window's labels at any scale, keeping its line edits in step, and passing its keys
+// on to the host.
 #include "ui/qt/form_view.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/element.h"
 #include "ui/form.h"
@@ -33,9 +35,15 @@ QRect pixelBounds(const Element& e) {
   return pixelRect(e).normalized().toAlignedRect();
 }
 
-QRect lineEditGeometry(const Element& e) {
+QRect lineEditGeometry(const Element& e, qreal scale) {
   const QRectF r = pixelRect(e);
-  return QRect(qRound(r.x()), qRound(r.y()), qRound(r.width()), qRound(r.height()));
+  return QRect(qRound(r.x() * scale), qRound(r.y() * scale), qRound(r.width() * scale),
+               qRound(r.height() * scale));
+}
+
+QFont scaledFont(QFont font, qreal scale) {
+  if (scale != 1) font.setPixelSize(std::max(1, qRound(font.pixelSize() * scale)));
+  return font;
 }
 
 // A label that does not size itself breaks its caption into lines inside its width; the
@@ -59,8 +67,8 @@ class BoxEdit final : public QLineEdit {
 
 }  // namespace
 
-FormView::FormView(QtPlatform& platform, Form& form, QWidget* parent)
-    : QWidget(parent), platform_(platform), form_(&form) {
+FormView::FormView(ViewHost* host, Form& form, QWidget* parent)
+    : QWidget(parent), host_(host), form_(&form) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Keys come here only when the game gives this view the keyboard, never from a mouse click.
   setFocusPolicy(Qt::NoFocus);
@@ -80,18 +88,18 @@ FormView::FormView(QtPlatform& platform, Form& form, QWidget* parent)
     edits_[i] = edit;
     edit->setFont(fonts_[i]);
     edit->setText(toQString(box.text()));
-    edit->setGeometry(lineEditGeometry(box));
+    edit->setGeometry(lineEditGeometry(box, scale_));
     syncLineEdit(box, Property::BackColor);
     syncLineEdit(box, Property::ForeColor);
     edit->setEnabled(box.enabled());
     edit->setVisible(box.visible());
+    if (!host_) continue;
     edit->installEventFilter(this);
     QObject::connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
       if (!form_) return;
       const QByteArray utf8 = text.toUtf8();
-      platform_.textEdited(
-          static_cast<TextBox&>(*form_->elements()[i]),
-          std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+      host_->textEdited(static_cast<TextBox&>(*form_->elements()[i]),
+                        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     });
   }
 }
@@ -100,6 +108,25 @@ void FormView::detach() {
   form_ = nullptr;
   for (QLineEdit* edit : edits_)
     if (edit) edit->removeEventFilter(this);
+}
+
+void FormView::setScale(qreal scale) {
+  scale_ = scale;
+  resize(qRound(QtPlatform::kWidth * scale), qRound(QtPlatform::kHeight * scale));
+  for (std::size_t i = 0; i < edits_.size(); ++i) {
+    if (!edits_[i]) continue;
+    edits_[i]->setFont(scaledFont(fonts_[i], scale));
+    if (form_) edits_[i]->setGeometry(lineEditGeometry(*form_->elements()[i], scale));
+  }
+  update();
+}
+
+QRect FormView::onScreen(const QRect& layoutPixels) const {
+  if (scale_ == 1) return layoutPixels;
+  const QRectF r(layoutPixels.x() * scale_, layoutPixels.y() * scale_,
+                 layoutPixels.width() * scale_, layoutPixels.height() * scale_);
+  // A pixel more on each side: a scaled edge may be rounded either way when it is filled.
+  return r.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 QLineEdit* FormView::lineEditOf(const TextBox& box) const {
@@ -116,8 +143,8 @@ void FormView::elementChanged(Element& element, Property p) {
   }
   const QRect now = pixelBounds(element);
   if (element.visible() || p == Property::Visible) {
-    update(painted_[i]);
-    if (now != painted_[i]) update(now);
+    update(onScreen(painted_[i]));
+    if (now != painted_[i]) update(onScreen(now));
   }
   painted_[i] = now;
 }
@@ -137,7 +164,7 @@ void FormView::syncLineEdit(const TextBox& box, Property p) {
       edit->setEnabled(box.enabled());
       break;
     case Property::Geometry:
-      edit->setGeometry(lineEditGeometry(box));
+      edit->setGeometry(lineEditGeometry(box, scale_));
       break;
     case Property::BackColor:
     case Property::ForeColor: {
@@ -159,7 +186,9 @@ void FormView::paintEvent(QPaintEvent* event) {
     return;
   }
   painter.fillRect(event->rect(), toQColor(form_->backColor()));
-  const QRectF dirty(event->rect());
+  // Everything below is in layout pixels; the transform brings it to the screen's resolution.
+  painter.scale(scale_, scale_);
+  const QRectF dirty = painter.transform().inverted().mapRect(QRectF(event->rect()));
   const auto& elements = form_->elements();
   for (std::size_t i = 0; i < elements.size(); ++i) {
     const Element& e = *elements[i];
@@ -181,14 +210,22 @@ void FormView::paintEvent(QPaintEvent* event) {
 }
 
 void FormView::keyPressEvent(QKeyEvent* event) {
-  platform_.routeKey(*event, nullptr);
+  if (host_) host_->routeKey(*event, nullptr);
   event->accept();
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-  return platform_.routeKey(static_cast<const QKeyEvent&>(*event),
-                            static_cast<QLineEdit*>(watched));
+  if (event->type() != QEvent::KeyPress || !host_) return QWidget::eventFilter(watched, event);
+  return host_->routeKey(static_cast<const QKeyEvent&>(*event), static_cast<QLineEdit*>(watched));
+}
+
+QImage renderForm(Form& form, qreal scale) {
+  FormView view(nullptr, form, nullptr);
+  view.setScale(scale);
+  QImage image(view.size(), QImage::Format_RGB32);
+  image.fill(Qt::black);
+  view.render(&image);
+  return image;
 }
 
 }  // namespace ui::qt

@@ -5,28 +5,50 @@
 // plain text: a player's name is never read as markup. Text boxes are real line edits placed at
 // their geometry, which bring editing, dead keys and compose for accented letters, and the caret.
 // Only what really changed is repainted.
+//
+// A view draws the 640 x 480 layout at any uniform scale (full screen): the painter's transform
+// scales the labels and the line edits get scaled geometry and fonts, so text is laid out exactly
+// as in the window and drawn at the screen's own resolution. A view with no host shows a window
+// without taking part in the game: renderForm() paints any window, of any runtime, that way.
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QRect>
 #include <QWidget>
+#include <string_view>
 #include <vector>
 
 #include "ui/platform.h"
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace ui::qt {
 
-class QtPlatform;
+// Where a view passes on what the player does in it.
+class ViewHost {
+ public:
+  virtual ~ViewHost() = default;
+  // A key that reached the view (origin null) or a text box's line edit, before the line edit
+  // sees it; true when the key is used up and the line edit must not type it.
+  virtual bool routeKey(const QKeyEvent& event, QLineEdit* origin) = 0;
+  // The player edited a text box's line edit.
+  virtual void textEdited(TextBox& box, std::string_view text) = 0;
+};
 
 class FormView final : public QWidget {
  public:
-  FormView(QtPlatform& platform, Form& form, QWidget* parent);
+  // With a null host the view only shows the window: keys and edits go nowhere.
+  FormView(ViewHost* host, Form& form, QWidget* parent);
 
   Form* form() const { return form_; }
   // The window is gone; the view waits to be deleted and shows nothing more of it.
   void detach();
+
+  // Draws the layout `scale` times its size (1 in the window); resizes the view to match.
+  void setScale(qreal scale);
+  qreal scale() const { return scale_; }
 
   void elementChanged(Element& element, Property p);
   QLineEdit* lineEditOf(const TextBox& box) const;
@@ -40,12 +62,17 @@ class FormView final : public QWidget {
 
  private:
   void syncLineEdit(const TextBox& box, Property p);
+  QRect onScreen(const QRect& layoutPixels) const;
 
-  QtPlatform& platform_;
+  ViewHost* host_;
   Form* form_;
+  qreal scale_ = 1;
   std::vector<QFont> fonts_;       // per element, as fonts never change
-  std::vector<QRect> painted_;     // per element: the pixels its last state covers
+  std::vector<QRect> painted_;     // per element: the layout pixels its last state covers
   std::vector<QLineEdit*> edits_;  // per element, null for labels
 };
+
+// The picture of a window as the game's view paints it, `scale` times the layout's size.
+QImage renderForm(Form& form, qreal scale = 1);
 
 }  // namespace ui::qt

@@ -71,4 +71,31 @@ bool isEnterOrEscape(const QKeyEvent& event) {
          event.key() == Qt::Key_Escape;
 }
 
+bool isModifierOnly(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Mode_switch:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool isFullScreenToggle(const QKeyEvent& event) {
+  if (event.key() == Qt::Key_F11) return true;
+  const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+  return enter && (event.modifiers() & Qt::AltModifier);
+}
+
 }  // namespace ui::qt

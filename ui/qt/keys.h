@@ -17,5 +17,10 @@ int textBoxKeyCode(const QKeyEvent& event);
 int shiftState(Qt::KeyboardModifiers modifiers);
 // Enter and Escape end a text box's entry; its handler alone acts on them.
 bool isEnterOrEscape(const QKeyEvent& event);
+// A modifier or lock key pressed on its own (Shift, Ctrl, Alt, AltGr, the logo keys, Caps Lock):
+// it types nothing and has no code a handler knows, so the game never hears of it.
+bool isModifierOnly(const QKeyEvent& event);
+// F11 and Alt+Enter belong to the window, which goes full screen and back; never to the game.
+bool isFullScreenToggle(const QKeyEvent& event);
 
 }  // namespace ui::qt

@@ -1,9 +1,11 @@
-// The real clock, the one window, message boxes, keyboard routing and program end on Qt.
+// The real clock, the one window and its full screen, message boxes, keyboard routing, the bell
+// and program end on Qt.
 #include "ui/qt/qt_platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,7 +32,8 @@ QString toQString(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// The one top-level window; its close button asks the game, which may refuse.
+// The one top-level window; its close button asks the game, which may refuse. Whatever its size,
+// the scene is laid out to fit it.
 class GameWindow final : public QWidget {
  public:
   explicit GameWindow(QtPlatform& platform) : platform_(platform) {
@@ -53,15 +56,63 @@ class GameWindow final : public QWidget {
     else
       event->ignore();
   }
+  void resizeEvent(QResizeEvent*) override { platform_.layoutViews(); }
+  // The window manager may take the window out of full screen (or put it there) by itself.
+  void changeEvent(QEvent* event) override {
+    if (event->type() == QEvent::WindowStateChange && isVisible())
+      platform_.setFullScreen(isFullScreen());
+    QWidget::changeEvent(event);
+  }
 
  private:
   QtPlatform& platform_;
 };
 
+// Sees every event of the application before its receiver does.
+class InputGuard final : public QObject {
+ public:
+  explicit InputGuard(QtPlatform& platform) : platform_(platform) {}
+
+ protected:
+  bool eventFilter(QObject* target, QEvent* event) override {
+    return platform_.filterEvent(target, event);
+  }
+
+ private:
+  QtPlatform& platform_;
+};
+
+// What a player does with the keyboard or the mouse, as opposed to what the window system tells.
+bool isInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
-QtPlatform::QtPlatform() : window_(std::make_unique<GameWindow>(*this)) {
+QtPlatform::QtPlatform()
+    : window_(std::make_unique<GameWindow>(*this)),
+      inputGuard_(std::make_unique<InputGuard>(*this)) {
   registerFonts();
+  QCoreApplication::instance()->installEventFilter(inputGuard_.get());
   dispatcher_.setSingleShot(true);
   // Coarse timers may be 5% off; every game timer keeps its own fixed-rate schedule.
   dispatcher_.setTimerType(Qt::PreciseTimer);
@@ -69,6 +120,7 @@ QtPlatform::QtPlatform() : window_(std::make_unique<GameWindow>(*this)) {
 }
 
 QtPlatform::~QtPlatform() {
+  QCoreApplication::instance()->removeEventFilter(inputGuard_.get());
   dispatcher_.stop();
   // The game's windows may already be gone: the views must not look at them any more.
   for (auto& [form, view] : views_)
@@ -99,6 +151,47 @@ void QtPlatform::showWindow() {
   showFront();
   window_->show();
   settleFocus();
+}
+
+void QtPlatform::setFullScreen(bool on) {
+  if (on == fullScreen_ || ending()) return;
+  fullScreen_ = on;
+  if (on) {
+    // Window managers refuse full screen to a window whose size hints say it cannot resize.
+    window_->setMinimumSize(0, 0);
+    window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The game is played on the keyboard alone.
+    window_->setCursor(Qt::BlankCursor);
+    if (!window_->isFullScreen()) window_->showFullScreen();
+  } else {
+    if (window_->isFullScreen()) window_->showNormal();
+    window_->setFixedSize(kWidth, kHeight);
+    window_->unsetCursor();
+  }
+  layoutViews();
+  settleFocus();
+}
+
+qreal QtPlatform::sceneScale() const {
+  if (!fullScreen_) return 1;
+  return std::min(window_->width() / qreal(kWidth), window_->height() / qreal(kHeight));
+}
+
+QRect QtPlatform::sceneRect() const {
+  const qreal scale = sceneScale();
+  const QSize size(qRound(kWidth * scale), qRound(kHeight * scale));
+  if (!fullScreen_) return QRect(QPoint(0, 0), size);
+  return QRect(
+      QPoint((window_->width() - size.width()) / 2, (window_->height() - size.height()) / 2), size);
+}
+
+void QtPlatform::layoutViews() {
+  const QRect scene = sceneRect();
+  const qreal scale = sceneScale();
+  for (auto& [form, view] : views_) {
+    if (view->scale() != scale) view->setScale(scale);
+    view->move(scene.topLeft());
+  }
 }
 
 bool QtPlatform::beginEntry() {
@@ -175,7 +268,10 @@ void QtPlatform::settleFocus() {
 
 void QtPlatform::messageBox(std::string_view text, std::string_view title) {
   QMessageBox box(window_.get());
-  box.setWindowModality(Qt::ApplicationModal);
+  // Not modal: Qt withholds the close button's request from a window that a modal dialog blocks,
+  // and the player must be able to end the game at any time. The input guard keeps the keys and
+  // clicks meant for the window from the game instead.
+  box.setWindowModality(Qt::NonModal);
   box.setTextFormat(Qt::PlainText);
   box.setIcon(QMessageBox::NoIcon);
   box.setWindowTitle(toQString(title));
@@ -192,18 +288,22 @@ void QtPlatform::messageBox(std::string_view text, std::string_view title) {
   // The handler that opened the box waits in it, maybe for minutes; every other timer must
   // keep its schedule meanwhile (the waiting one is held back by the scheduler).
   arm();
-  box.exec();
+  QEventLoop loop;
+  QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
+  box.show();
+  box.raise();
+  box.activateWindow();
+  // Program end leaves this loop too: it closes the box and exits every loop.
+  loop.exec(QEventLoop::DialogExec);
   if (runtime_) runtime_->setNow(clock_.elapsed());
 }
 
 void QtPlatform::beep() {
-  QApplication::beep();
+  sound_.bell();
 }
 
 float QtPlatform::measureText(const Label& label, std::string_view text) {
-  const QFontMetricsF metrics(fontFor(label.spec().font));
-  const qreal pixels = std::ceil(metrics.horizontalAdvance(toQString(text)));
-  return static_cast<float>(pixels) * kTwipsPerPixel;
+  return captionWidth(label.spec().font, text);
 }
 
 void QtPlatform::programEnding() {
@@ -218,9 +318,10 @@ void QtPlatform::programEnding() {
 }
 
 void QtPlatform::formCreated(Form& form) {
-  auto* view = new FormView(*this, form, window_.get());
+  auto* view = new FormView(this, form, window_.get());
   view->hide();
   views_.emplace_back(&form, view);
+  layoutViews();
   if (!first_) first_ = &form;
 }
 
@@ -264,6 +365,8 @@ void QtPlatform::elementChanged(Element& element, Property p) {
 bool QtPlatform::routeKey(const QKeyEvent& event, QLineEdit* origin) {
   // A key handed on below to the box that has the keyboard: the line edit types it.
   if (forwarding_) return false;
+  // Shift and its kind type nothing and have no code of the game's; the line edit may see them.
+  if (isModifierOnly(event)) return false;
   bool used = true;
   QLineEdit* forwardTo = nullptr;
   enter([&] {
@@ -302,6 +405,31 @@ void QtPlatform::textEdited(TextBox& box, std::string_view text) {
   box.setText(text);
   // The edit is a change of state: polling timers proved idle must look again.
   if (entryDepth_ == 0) arm();
+}
+
+bool QtPlatform::inWindow(const QObject* target) const {
+  if (!target || !target->isWidgetType()) return false;
+  return static_cast<const QWidget*>(target)->window() == window_.get();
+}
+
+bool QtPlatform::filterEvent(QObject* target, QEvent* event) {
+  if (!isInput(event->type()) || !inWindow(target)) return false;
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (isFullScreenToggle(key)) {
+      if (event->type() == QEvent::KeyPress && !key.isAutoRepeat()) setFullScreen(!fullScreen_);
+      return true;
+    }
+  }
+  if (boxes_.empty()) return false;
+  // A box is open: the game hears nothing from the window, and a click on it brings the box
+  // back to the front, where the player answers it.
+  if (event->type() == QEvent::MouseButtonPress) {
+    QMessageBox* top = boxes_.back();
+    top->raise();
+    top->activateWindow();
+  }
+  return true;
 }
 
 bool QtPlatform::closeRequested() {

@@ -8,6 +8,12 @@
 // delivers the event, then re-arms one precise single-shot timer for the next tick that can
 // change anything, so an idle game never wakes. Program end unwinds the game's handlers with
 // ProgramEnd; every entry from Qt stops it there, so no exception crosses a Qt frame.
+//
+// A message box waits in its own event loop beside the window rather than blocking it, so that
+// the window's close button still reaches the game (a window blocked by a modal dialog never
+// hears it); an application event filter keeps the keys and clicks meant for the window from
+// the game meanwhile. F11 and Alt+Enter are the window's own: they switch it to full screen,
+// where the scene is scaled uniformly to the largest size that fits, centred on black.
 #pragma once
 
 #include <QElapsedTimer>
@@ -19,19 +25,20 @@
 #include <vector>
 
 #include "ui/platform.h"
+#include "ui/qt/desktop_sound.h"
+#include "ui/qt/form_view.h"
 #include "ui/runtime.h"
 
-class QCloseEvent;
+class QEvent;
 class QKeyEvent;
 class QLineEdit;
 class QMessageBox;
+class QObject;
 class QWidget;
 
 namespace ui::qt {
 
-class FormView;
-
-class QtPlatform final : public Platform {
+class QtPlatform final : public Platform, public ViewHost {
  public:
   // Window logical size: the 9600 x 7200 twips of the layout.
   static constexpr int kWidth = 640;
@@ -52,6 +59,16 @@ class QtPlatform final : public Platform {
   // The one top-level window, and showing it centred on the screen.
   QWidget* window() const;
   void showWindow();
+
+  // Full screen: the window covers its screen and the scene is scaled to fit, centred on black.
+  void setFullScreen(bool on);
+  bool fullScreen() const { return fullScreen_; }
+  // Where the scene is drawn in the window, and its scale: the whole 640 x 480 window at 1, or
+  // the largest uniform scale that fits in full screen.
+  QRect sceneRect() const;
+  qreal sceneScale() const;
+  // Places every view at the scene's rectangle and scale; the window calls it when it resizes.
+  void layoutViews();
 
   // Runs one event of the game: the clock brought to the real time first (ticks due before it
   // fire), ProgramEnd stopped here, the dispatcher re-armed and the keyboard given to whoever
@@ -93,13 +110,12 @@ class QtPlatform final : public Platform {
   void timersChanged() override;
 
   // Entries from the backend's own widgets.
-  // A key that reached a view (origin null) or a text box's line edit (before the line edit
-  // sees it); true when the key is used up and the line edit must not type it.
-  bool routeKey(const QKeyEvent& event, QLineEdit* origin);
-  // The player edited a text box's line edit.
-  void textEdited(TextBox& box, std::string_view text);
+  bool routeKey(const QKeyEvent& event, QLineEdit* origin) override;
+  void textEdited(TextBox& box, std::string_view text) override;
   // The window's close button; true when the window may close.
   bool closeRequested();
+  // Every event of the application passes here first; true when it must go no further.
+  bool filterEvent(QObject* target, QEvent* event);
 
  private:
   bool beginEntry();
@@ -109,6 +125,7 @@ class QtPlatform final : public Platform {
   void showFront();
   void settleFocus();
   bool ending() const { return !runtime_ || runtime_->ending(); }
+  bool inWindow(const QObject* target) const;
 
   Runtime* runtime_ = nullptr;
   QElapsedTimer clock_;
@@ -121,6 +138,9 @@ class QtPlatform final : public Platform {
   Form* first_ = nullptr;  // the game window, whose close button ends the game
   std::vector<QMessageBox*> boxes_;
   bool forwarding_ = false;
+  bool fullScreen_ = false;
+  DesktopSound sound_;
+  std::unique_ptr<QObject> inputGuard_;
 };
 
 // A runtime on the Qt backend, as the application and the tests use it.
