@@ -14,7 +14,8 @@ void HeadlessPlatform::beep() {
   if (observer_) observer_->beeped();
 }
 
-float HeadlessPlatform::measureText(const Label&, std::string_view text) {
+float HeadlessPlatform::measureText(const Label& label, std::string_view text) {
+  if (measure_) return measure_(label, text);
   std::size_t codePoints = 0;
   for (unsigned char c : text)
     if ((c & 0xC0) != 0x80) ++codePoints;

@@ -41,6 +41,11 @@ class HeadlessPlatform : public Platform {
   void setBoxHandler(std::function<void(std::string_view title, std::string_view text)> handler) {
     boxHandler_ = std::move(handler);
   }
+  // Measures auto-size captions with this instead of the fixed width per character, for a
+  // picture of the game that must lay its labels out as a real font does.
+  void setTextMeasure(std::function<float(const Label&, std::string_view)> measure) {
+    measure_ = std::move(measure);
+  }
 
   std::uint64_t beeps() const { return beeps_; }
   std::uint64_t boxes() const { return boxes_; }
@@ -57,6 +62,7 @@ class HeadlessPlatform : public Platform {
  private:
   Observer* observer_ = nullptr;
   std::function<void(std::string_view, std::string_view)> boxHandler_;
+  std::function<float(const Label&, std::string_view)> measure_;
   std::uint64_t beeps_ = 0;
   std::uint64_t boxes_ = 0;
 };

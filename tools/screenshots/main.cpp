@@ -1,0 +1,66 @@
+// brivazon-screenshots: plays shot lists on the headless game and writes each shot as a PNG.
+//
+//   brivazon-screenshots [--scale S] --out DIR LIST.shots...
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/screenshots/shots.h"
+
+int main(int argc, char** argv) {
+  // The pictures never need a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  double scale = 1;
+  QString out;
+  std::vector<std::string> lists;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--out" && i + 1 < argc) {
+      out = QString::fromLocal8Bit(argv[++i]);
+    } else if (arg == "--scale" && i + 1 < argc) {
+      scale = std::stod(argv[++i]);
+    } else if (!arg.starts_with("--")) {
+      lists.push_back(arg);
+    } else {
+      lists.clear();
+      break;
+    }
+  }
+  if (out.isEmpty() || lists.empty() || !(scale > 0)) {
+    std::cerr << "usage: brivazon-screenshots [--scale S] --out DIR LIST.shots...\n";
+    return 2;
+  }
+  if (!QDir().mkpath(out)) {
+    std::cerr << "brivazon-screenshots: cannot create " << out.toStdString() << '\n';
+    return 1;
+  }
+  for (const std::string& path : lists) {
+    std::ifstream in(path);
+    if (!in) {
+      std::cerr << "brivazon-screenshots: cannot read " << path << '\n';
+      return 1;
+    }
+    std::vector<shots::Shot> taken;
+    std::ostringstream errors;
+    if (!shots::play(in, errors, taken, scale)) {
+      std::cerr << path << ": " << errors.str();
+      return 1;
+    }
+    for (const shots::Shot& shot : taken) {
+      const QString file = out + '/' + QString::fromStdString(shot.name) + ".png";
+      // Quality 0 is PNG's strongest compression: the pictures are committed.
+      if (!shot.image.save(file, "PNG", 0)) {
+        std::cerr << "cannot write " << file.toStdString() << '\n';
+        return 1;
+      }
+      std::cout << file.toStdString() << '\n';
+    }
+  }
+  return 0;
+}
