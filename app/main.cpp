@@ -1,6 +1,7 @@
 // The game: the Qt application, the one window, the game started in it, the event loop run
 // until the game ends.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -45,6 +46,12 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("brivazon"));
+  // The desktop matches the window to its desktop entry by this name, and shows its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(BRIVAZON_APP_ID));
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/brivazon/icon/" BRIVAZON_APP_ID "-%1.png").arg(size));
+  QApplication::setWindowIcon(icon);
 
   ui::qt::QtRuntime qt;
   game::Brivazon game(qt.runtime());
