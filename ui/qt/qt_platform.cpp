@@ -57,12 +57,6 @@ class GameWindow final : public QWidget {
       event->ignore();
   }
   void resizeEvent(QResizeEvent*) override { platform_.layoutViews(); }
-  // The window manager may take the window out of full screen (or put it there) by itself.
-  void changeEvent(QEvent* event) override {
-    if (event->type() == QEvent::WindowStateChange && isVisible())
-      platform_.setFullScreen(isFullScreen());
-    QWidget::changeEvent(event);
-  }
 
  private:
   QtPlatform& platform_;
@@ -172,15 +166,15 @@ void QtPlatform::setFullScreen(bool on) {
   settleFocus();
 }
 
+// Whatever size the window has, the scene fits it: a window manager that answers late, or takes
+// the window out of full screen by itself, never leaves the scene cut off or misplaced.
 qreal QtPlatform::sceneScale() const {
-  if (!fullScreen_) return 1;
   return std::min(window_->width() / qreal(kWidth), window_->height() / qreal(kHeight));
 }
 
 QRect QtPlatform::sceneRect() const {
   const qreal scale = sceneScale();
   const QSize size(qRound(kWidth * scale), qRound(kHeight * scale));
-  if (!fullScreen_) return QRect(QPoint(0, 0), size);
   return QRect(
       QPoint((window_->width() - size.width()) / 2, (window_->height() - size.height()) / 2), size);
 }

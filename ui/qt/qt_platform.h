@@ -63,8 +63,8 @@ class QtPlatform final : public Platform, public ViewHost {
   // Full screen: the window covers its screen and the scene is scaled to fit, centred on black.
   void setFullScreen(bool on);
   bool fullScreen() const { return fullScreen_; }
-  // Where the scene is drawn in the window, and its scale: the whole 640 x 480 window at 1, or
-  // the largest uniform scale that fits in full screen.
+  // Where the scene is drawn in the window, and its scale: the largest uniform scale at which it
+  // fits the window, centred (the whole 640 x 480 window at 1 outside full screen).
   QRect sceneRect() const;
   qreal sceneScale() const;
   // Places every view at the scene's rectangle and scale; the window calls it when it resizes.
