@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace ui::qt {
 
@@ -19,7 +18,8 @@ constexpr char kBellEvent[] = "bell";
 
 bool soundOutputLikely() {
   if (!qEnvironmentVariableIsEmpty("PULSE_SERVER")) return true;
-  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  // Read directly: asking Qt for the runtime folder creates one (and warns) where it is missing.
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
   if (!runtime.isEmpty()) {
     if (QFileInfo::exists(runtime + QStringLiteral("/pulse/native"))) return true;
     if (QFileInfo::exists(runtime + QStringLiteral("/pipewire-0"))) return true;
