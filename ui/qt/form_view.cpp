@@ -46,10 +46,11 @@ QFont scaledFont(QFont font, qreal scale) {
   return font;
 }
 
-// A label that does not size itself breaks its caption into lines inside its width; the
-// word-wrap flag only says that a self-sizing label keeps its width and wraps too.
+// A label that does not size itself breaks its caption into lines inside its width. A
+// self-sizing label never does: its width was just measured for its caption on one line, and
+// breaking it over a rounding difference would push the end of the caption out of sight.
 bool wraps(const ElementSpec& spec) {
-  return spec.wordWrap || !spec.autoSize;
+  return !spec.autoSize;
 }
 
 // A line edit that keeps every key it is given: a key it has no use for (Tab, F1, an arrow at
