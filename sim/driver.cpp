@@ -45,9 +45,9 @@ std::string quoted(std::string_view s) {
 }
 
 std::string number(float v) {
-  char buf[32];
+  char buf[64];
   if (v == 0.0f) v = 0.0f;
-  auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, v);
+  auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
   return std::string(buf, ptr);
 }
 

@@ -191,6 +191,10 @@ TEST(Numbers, CaptionsReadAsWholeNumbersAndWriteWithoutBlanks) {
   EXPECT_EQ(ui::num(-0.0).view(), "0");
   EXPECT_EQ(ui::num(12.5).view(), "12.5");
   EXPECT_EQ(ui::num(10000).view(), "10000");
+  // Never an exponent, which would read back as another number.
+  EXPECT_EQ(ui::num(-100000).view(), "-100000");
+  EXPECT_EQ(ui::val(ui::num(-100000)), -100000);
+  EXPECT_EQ(ui::num(3000000).view(), "3000000");
 }
 
 TEST(RandomDraws, NeverExceedTheirPoolEvenAtTheTopOfTheRange) {

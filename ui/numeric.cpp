@@ -25,7 +25,9 @@ double val(std::string_view text) {
 
 NumText::NumText(double value) {
   if (value == 0.0) value = 0.0;  // never "-0"
-  auto [ptr, ec] = std::to_chars(buf_, buf_ + sizeof buf_, value);
+  // Fixed notation: the shortest text of 100000 would otherwise be "1e+05", which reads back
+  // as 1.
+  auto [ptr, ec] = std::to_chars(buf_, buf_ + sizeof buf_, value, std::chars_format::fixed);
   len_ = (ec == std::errc()) ? static_cast<std::size_t>(ptr - buf_) : 0;
 }
 

@@ -31,7 +31,7 @@ class NumText {
   operator std::string_view() const { return view(); }
 
  private:
-  char buf_[32];
+  char buf_[320];  // room for any double in fixed notation
   std::size_t len_ = 0;
 };
 
