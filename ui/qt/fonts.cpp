@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QResource>
 #include <QtGlobal>
 #include <algorithm>
 #include <array>
@@ -40,7 +41,14 @@ int registerFonts() {
     QDirIterator it(QStringLiteral(":/brivazon/fonts"));
     while (it.hasNext()) {
       const QString file = it.next();
-      if (QFontDatabase::addApplicationFont(file) < 0) {
+      // The faces are stored uncompressed: register them in place, without a copy.
+      const QResource resource(file);
+      const QByteArray data =
+          resource.compressionAlgorithm() == QResource::NoCompression
+              ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                        static_cast<qsizetype>(resource.size()))
+              : resource.uncompressedData();
+      if (QFontDatabase::addApplicationFontFromData(data) < 0) {
         qWarning("brivazon: cannot load the bundled font %s", qUtf8Printable(file));
         ++failed;
       }
