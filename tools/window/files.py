@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """The game writes no file and opens no network connection: the real binary runs under
-`strace -f` for a short game played with real keys under a private Xvfb (a player count, a name,
-the welcome card, one question buzzed and answered, Escape), and every call that could write to
-the file system or reach the network is judged.
+`strace -f` for a whole game played with real keys under a private Xvfb (the one the figures
+play, every question buzzed and answered, and the final round to the result, so the bell rings
+too), and every call that could write to the file system or reach the network is judged.
 
 Fails on: a file opened for writing (O_WRONLY, O_RDWR, O_CREAT, O_TRUNC, O_APPEND, O_TMPFILE) or
 created, renamed, linked, removed or truncated anywhere but under /dev; an Internet socket
@@ -20,8 +20,8 @@ import re
 import sys
 import tempfile
 
-import game as G
 import measure as M
+from figures import Failure, WholeGame
 from xwatch import Screen, Timeout, Xvfb
 
 TRACED = ("open,openat,openat2,creat,mkdir,mkdirat,rename,renameat,renameat2,link,linkat,"
@@ -103,43 +103,26 @@ def left_files(folder, ours):
     return sorted(found)
 
 
-def short_game(g):
-    g.find_window(30)
-    g.wait_screen(G.player_count, 30, "the player count")
-    g.press("1")
-    g.wait_screen(G.name_entry, 10, "the name box")
-    g.type("Zoe")
-    g.press("Return")
-    g.wait_screen(G.topic_choice, 15, "the topic choice")
-    g.screen.run(0.2)
-    g.press("3")
-    g.wait_screen(G.question, 20, "the question")
-    g.press("b")
-    g.screen.run(0.3)
-    g.press("1")
-    g.close_boxes_until(G.topic_choice, 20, "the next topic choice")
-    g.screen.run(0.2)
-    g.screen.key("Escape")
-    return g.wait_exit(10)
-
-
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--game", required=True, help="the game binary")
     args = parser.parse_args()
     home = tempfile.mkdtemp(prefix="brivazon-files-")
     log = os.path.join(home, "..", os.path.basename(home) + ".strace")
-    prefix = ["strace", "-f", "-qq", "-s", "256", "-o", log, "-e", f"trace={TRACED}"]
+    # Only the traced calls stop the game (seccomp), so it plays at nearly its own pace.
+    prefix = ["strace", "-f", "-qq", "--seccomp-bpf", "-s", "256", "-o", log,
+              "-e", f"trace={TRACED}"]
     with Xvfb() as server:
         screen = Screen(server.name)
-        g = G.Game(screen, args.game, prefix=prefix, home=home)
+        shots = tempfile.mkdtemp(prefix="brivazon-files-shots-")
+        whole = WholeGame(screen, args.game, shots, prefix=prefix, home=home, timed_out=(),
+                          idle_checks=False)
         try:
-            status = short_game(g)
-        except Timeout as e:
-            print(f"FAILED: the short game did not play: {e}")
+            whole.play()
+        except (Failure, Timeout) as e:
+            print(f"FAILED: the game did not play through: {e} (screens in {shots})")
             return 1
-        finally:
-            g.kill()
+    status, g = whole.status, whole.g
     runtime = g.env["XDG_RUNTIME_DIR"]
     failures, allowed = [], {}
     with open(log) as f:

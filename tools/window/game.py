@@ -33,6 +33,7 @@ TOPICS = ((Rect(233, 177, 3, 39), (128, 0, 0)), (Rect(233, 225, 3, 39), (0, 128,
 NUMBER4 = Rect(233, 321, 3, 39)  # "4)", shown with a question's choices only
 CHOICES = tuple(Rect(453, 177 + 48 * k, 3, 39) for k in range(4))  # right edges of the choices
 ROUND_LABEL = Rect(9, 9, 3, 31)  # "Rond", top left
+TIMER = Rect(584, 8, 41, 33)  # the seconds left, top right
 # The buzz banner ("Answer " and the name) and the middle seat's score box, for repaints.
 BANNER = Rect(116, 88, 410, 24)
 MIDDLE_SCORE = Rect(264, 440, 113, 33)

@@ -61,6 +61,16 @@ def pooled_mean(trains_):
     return sum(t.mean_ms * (t.frames - 1) for t in trains_) / intervals
 
 
+def clock_start(ticks, near, period=1.0):
+    """When a clock that ticks every `period` seconds started, from the arrival times of the
+    paints of its ticks: the median over the ticks of each one less its whole periods. `near`
+    is any time within half a period of the start; a tick that painted nothing or late does not
+    move the result."""
+    if not ticks:
+        return None
+    return median([t - round((t - near) / period) * period for t in ticks])
+
+
 def percentile(values, p):
     """The p-th percentile by the nearest-rank method: the smallest value that at least p% of
     the values do not exceed."""

@@ -33,6 +33,16 @@ class FramesAndAnimations(unittest.TestCase):
         self.assertIsNone(M.pooled_mean([]))
 
 
+class ClockStart(unittest.TestCase):
+    def test_the_start_is_found_through_jitter_a_late_paint_and_a_missing_tick(self):
+        start = 100.0
+        ticks = [start + k + 0.0005 * (k % 3) for k in range(1, 15) if k != 6]
+        ticks[3] += 0.040  # one paint held up 40 ms
+        # The question's first frame came 5 ms after the countdown began.
+        self.assertAlmostEqual(M.clock_start(ticks, near=start + 0.005), start + 0.0005, places=4)
+        self.assertIsNone(M.clock_start([], near=start))
+
+
 class Percentiles(unittest.TestCase):
     def test_nearest_rank(self):
         values = list(range(1, 101))  # 1..100
