@@ -1,0 +1,93 @@
+"""Tests of the screen recognition on painted layouts: each screen of a game is told from the
+others by the colours of its known places, whatever text the labels hold."""
+
+import unittest
+
+import game as G
+from xwatch import Image, Rect
+
+ORIGIN = Rect(100, 50, 640, 480)  # where the window stands on the screen
+
+
+class Painted:
+    """A screen holding one window, painted rectangle by rectangle, read as the X server would
+    give it back."""
+
+    def __init__(self, background):
+        self.pixels = [[background] * 640 for _ in range(480)]
+
+    def fill(self, x, y, w, h, colour):
+        for row in range(y, y + h):
+            self.pixels[row][x:x + w] = [colour] * w
+        return self
+
+    def grab(self, rect):
+        data = bytearray()
+        for y in range(rect.y, rect.y + rect.h):
+            for x in range(rect.x, rect.x + rect.w):
+                r, g, b = self.pixels[y - ORIGIN.y][x - ORIGIN.x]
+                data += bytes([b, g, r, 0])
+        return Image(rect, bytes(data))
+
+    def view(self):
+        return G.View(self, ORIGIN)
+
+
+def label(screen, rect, colour):
+    return screen.fill(rect.x - 1, rect.y - 1, rect.w + 20, rect.h + 2, colour)
+
+
+def question_screen(background, choice_colour=G.YELLOW):
+    s = Painted(background)
+    for (r, c) in G.TOPICS:
+        label(s, r, c)
+    label(s, G.NUMBER4, (128, 128, 0))
+    for r in G.CHOICES:
+        s.fill(r.x - 170, r.y - 1, r.w + 172, r.h + 2, choice_colour)
+    return label(s, G.ROUND_LABEL, (128, 0, 128))
+
+
+ALL = {"player count": G.player_count, "name entry": G.name_entry, "title card": G.title_card,
+       "topic choice": G.topic_choice, "question": G.question, "final round": G.final_round}
+
+
+class Screens(unittest.TestCase):
+    def recognised(self, screen):
+        v = screen.view()
+        return {name for name, test in ALL.items() if test(v)}
+
+    def test_each_screen_is_told_from_the_others(self):
+        count = Painted(G.ROUND1)
+        for r, c in G.BADGES:
+            label(count, r, c)
+        self.assertEqual(self.recognised(count), {"player count"})
+
+        name = label(Painted(G.ROUND1), G.NAME_BOX, G.WHITE)
+        self.assertEqual(self.recognised(name), {"name entry"})
+
+        topics = Painted(G.ROUND2)
+        for r, c in G.TOPICS:
+            label(topics, r, c)
+        self.assertEqual(self.recognised(topics), {"topic choice"})
+
+        self.assertEqual(self.recognised(question_screen(G.ROUND1)), {"question"})
+        self.assertEqual(self.recognised(Painted(G.BLACK)), {"title card"})
+        final = label(Painted(G.BLACK), G.MIDDLE_SCORE_EDGE, G.RED)
+        self.assertEqual(self.recognised(final), {"final round"})
+
+    def test_a_revealed_or_judged_question_is_no_longer_a_fresh_question(self):
+        judged = question_screen(G.ROUND2)
+        judged.fill(G.CHOICES[2].x - 170, G.CHOICES[2].y, 170 + G.CHOICES[2].w, G.CHOICES[2].h,
+                    G.GREEN)
+        self.assertFalse(G.question(judged.view()))
+        self.assertTrue(G.revealed(judged.view()))
+        self.assertFalse(G.revealed(question_screen(G.ROUND2).view()))
+
+    def test_a_few_stray_pixels_of_text_do_not_hide_a_colour(self):
+        s = question_screen(G.ROUND1)
+        s.fill(G.CHOICES[0].x, G.CHOICES[0].y + 5, 3, 2, (0, 0, 0))  # a glyph reaching the edge
+        self.assertTrue(G.question(s.view()))
+
+
+if __name__ == "__main__":
+    unittest.main()
