@@ -11,10 +11,10 @@ namespace {
 
 using ui::Align;
 using ui::Color;
-using ui::ElementSpec;
-using ui::FontSpec;
+using ui::ElementLayout;
+using ui::FontStyle;
 using ui::Kind;
-using ui::TimerSpec;
+using ui::TimerLayout;
 
 constexpr std::optional<Color> kDefault = std::nullopt;  // the system's own colour
 constexpr Color kWhite{255, 255, 255};
@@ -26,27 +26,27 @@ constexpr Color kClue{255, 255, 128};
 constexpr Color kTag{192, 192, 255};
 constexpr Color kPanel{255, 224, 192};
 
-constexpr FontSpec kDefaultFont{};
-constexpr FontSpec kSans9{"MS Sans Serif", 9.75f};
-constexpr FontSpec kSans13{"MS Sans Serif", 13.5f};
-constexpr FontSpec kSans24{"MS Sans Serif", 24.0f};
-constexpr FontSpec kSans24Bold{"MS Sans Serif", 24.0f, 700};
-constexpr FontSpec kHand18{"Lucida Handwriting", 18.0f};
-constexpr FontSpec kTimes12Italic{"Times New Roman", 12.0f, 400, true};
-constexpr FontSpec kTimes12Bold{"Times New Roman", 12.0f, 700};
-constexpr FontSpec kTimes15{"Times New Roman", 15.75f};
-constexpr FontSpec kTimes15BoldItalic{"Times New Roman", 15.75f, 700, true};
-constexpr FontSpec kArial20{"Arial", 20.25f};
+constexpr FontStyle kDefaultFont{};
+constexpr FontStyle kSans9{"MS Sans Serif", 9.75f};
+constexpr FontStyle kSans13{"MS Sans Serif", 13.5f};
+constexpr FontStyle kSans24{"MS Sans Serif", 24.0f};
+constexpr FontStyle kSans24Bold{"MS Sans Serif", 24.0f, 700};
+constexpr FontStyle kHand18{"Lucida Handwriting", 18.0f};
+constexpr FontStyle kTimes12Italic{"Times New Roman", 12.0f, 400, true};
+constexpr FontStyle kTimes12Bold{"Times New Roman", 12.0f, 700};
+constexpr FontStyle kTimes15{"Times New Roman", 15.75f};
+constexpr FontStyle kTimes15BoldItalic{"Times New Roman", 15.75f, 700, true};
+constexpr FontStyle kArial20{"Arial", 20.25f};
 
-constexpr ElementSpec label(const char* name, const char* caption, float l, float t, float w,
-                            float h, std::optional<Color> back, std::optional<Color> fore,
-                            FontSpec font, Align align, bool visible, bool autoSize = false,
-                            bool wrap = false) {
+constexpr ElementLayout label(const char* name, const char* caption, float l, float t, float w,
+                              float h, std::optional<Color> back, std::optional<Color> fore,
+                              FontStyle font, Align align, bool visible, bool autoSize = false,
+                              bool wrap = false) {
   return {name, Kind::Label, caption, l, t, w, h, back, fore, font, align, visible, autoSize, wrap};
 }
 
-constexpr ElementSpec textBox(const char* name, float l, float t, float w, float h,
-                              std::optional<Color> back, FontSpec font, bool visible) {
+constexpr ElementLayout textBox(const char* name, float l, float t, float w, float h,
+                                std::optional<Color> back, FontStyle font, bool visible) {
   return {name, Kind::TextBox, "", l, t, w, h, back, kDefault, font, Align::Left, visible};
 }
 
@@ -67,7 +67,7 @@ constexpr std::array kGameElements{
     label("lbl1", "1)", 3480, 2640, 615, 615, Color{128, 0, 0}, kWhite, kHand18, C, false),
     label("lbl2", "2)", 3480, 3360, 615, 615, Color{0, 128, 0}, kWhite, kHand18, C, false),
     label("lblBrivazon", "", 4800, 2760, 195, 540, kBlack, kScoreRest,
-          FontSpec{"Lucida Calligraphy", 20.25f, 700}, C, false, true),
+          FontStyle{"Lucida Calligraphy", 20.25f, 700}, C, false, true),
     label("lblCI", "", 7800, 5040, 75, 345, kBlack, kOrange, kTimes15, L, false, true),
     label("lblCC", "", 7560, 720, 75, 345, kBlack, kOrange, kTimes15, L, false, true),
     label("lblCG", "", 2400, 4800, 75, 345, kBlack, kOrange, kTimes15, L, false, true),
@@ -83,7 +83,7 @@ constexpr std::array kGameElements{
     label("lblAPlayer", "", 1740, 1320, 6135, 360, Color{0, 128, 0}, kScoreRest, kSans13, C, false,
           true, true),
     label("lblRound", "Rond", 120, 120, 1335, 495, Color{128, 0, 128}, kWhite,
-          FontSpec{"MS Sans Serif", 18.0f, 700, true}, C, false),
+          FontStyle{"MS Sans Serif", 18.0f, 700, true}, C, false),
     label("lblCheckpoint", "", 6480, 6720, 375, 375, kDefault, kDefault, kDefaultFont, L, false),
     label("lblr", "0", 6960, 6720, 375, 375, kDefault, kDefault, kDefaultFont, L, false),
     label("lblChoice4", "", 4200, 4800, 2655, 615, kYellow, kDefault, kTimes12Bold, L, false, false,
@@ -99,7 +99,7 @@ constexpr std::array kGameElements{
     label("lblChoice1", "", 4200, 2640, 2655, 615, kYellow, kDefault, kTimes12Bold, L, false, false,
           true),
     label("lblQuestion", "", 1800, 1800, 6015, 735, Color{255, 255, 192}, kDefault,
-          FontSpec{"Comic Sans MS", 12.0f}, C, false, false, true),
+          FontStyle{"Comic Sans MS", 12.0f}, C, false, false, true),
     label("lblName30", "", 8475, 6120, 105, 360, kTag, kDefault, kTimes15BoldItalic, C, false,
           true),
     label("lblName20", "", 4755, 6120, 105, 360, kTag, kDefault, kTimes15BoldItalic, C, false,
@@ -120,37 +120,37 @@ constexpr std::array kGameElements{
     label("lblPNumber", "", 2880, 1920, 3855, 855, Color{255, 192, 128}, kDefault, kSans13, C,
           true),
     label("lblQNumber", "0", 1440, 120, 615, 495, Color{128, 0, 128}, kWhite,
-          FontSpec{"MS Sans Serif", 18.0f, 700}, L, false),
+          FontStyle{"MS Sans Serif", 18.0f, 700}, L, false),
     label("lbl1P", "", 3720, 2880, 555, 555, Color{255, 192, 192}, kDefault, kSans24Bold, C, true),
 };
 
 constexpr std::array kGameTimers{
-    TimerSpec{"tmrPost", false, 1500},     TimerSpec{"tmrGAnswer", false, 1000},
-    TimerSpec{"tmrMonColor", false, 2000}, TimerSpec{"tmrTimer", false, 1000},
-    TimerSpec{"tmrQList", true, 1},        TimerSpec{"tmrQNumber", true, 5},
-    TimerSpec{"tmrName1", false, 10},      TimerSpec{"tmrName2", false, 10},
-    TimerSpec{"tmrName3", false, 10},      TimerSpec{"tmrP1Anim", false, 10},
-    TimerSpec{"tmrP2Anim", false, 10},     TimerSpec{"tmrP3Anim", false, 10},
+    TimerLayout{"tmrPost", false, 1500},     TimerLayout{"tmrGAnswer", false, 1000},
+    TimerLayout{"tmrMonColor", false, 2000}, TimerLayout{"tmrTimer", false, 1000},
+    TimerLayout{"tmrQList", true, 1},        TimerLayout{"tmrQNumber", true, 5},
+    TimerLayout{"tmrName1", false, 10},      TimerLayout{"tmrName2", false, 10},
+    TimerLayout{"tmrName3", false, 10},      TimerLayout{"tmrP1Anim", false, 10},
+    TimerLayout{"tmrP2Anim", false, 10},     TimerLayout{"tmrP3Anim", false, 10},
 };
 
 constexpr std::array kBlackElements{
     label("lblWelcome", "Bienvenu à Brivazon!", 120, 2520, 9375, 615, kBlack, Color{0, 255, 255},
-          FontSpec{"Lucida Bright", 23.25f, 600}, C, false),
+          FontStyle{"Lucida Bright", 23.25f, 600}, C, false),
     label("lblQNumber", "0", 4695, 2880, 825, 1605, kBlack, Color{0, 255, 0},
-          FontSpec{"Arial", 72.0f}, C, false, true),
+          FontStyle{"Arial", 72.0f}, C, false, true),
     label("lblQLabel", "Question", 3600, 2160, 2325, 555, kBlack, kWhite,
-          FontSpec{"MS Sans Serif", 24.0f, 700, true}, C, false, true),
+          FontStyle{"MS Sans Serif", 24.0f, 700, true}, C, false, true),
 };
 
 constexpr std::array kBlackTimers{
-    TimerSpec{"tmrPause", false, 2000},
-    TimerSpec{"tmrSlide", true, 10},
+    TimerLayout{"tmrPause", false, 2000},
+    TimerLayout{"tmrSlide", true, 10},
 };
 
 }  // namespace
 
-const ui::FormSpec kFrmGame{"frmGame",     kAppTitle,   Color{255, 192, 128},
-                            kGameElements, kGameTimers, 0};
-const ui::FormSpec kFrmBlack{"frmBlack", "", kBlack, kBlackElements, kBlackTimers, 1};
+const ui::FormLayout kFrmGame{"frmGame",     kAppTitle,   Color{255, 192, 128},
+                              kGameElements, kGameTimers, 0};
+const ui::FormLayout kFrmBlack{"frmBlack", "", kBlack, kBlackElements, kBlackTimers, 1};
 
 }  // namespace game

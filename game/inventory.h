@@ -2,12 +2,12 @@
 // handler runs.
 #pragma once
 
-#include "ui/spec.h"
+#include "ui/layout.h"
 
 namespace game {
 
-extern const ui::FormSpec kFrmGame;   // the game screen, opened first
-extern const ui::FormSpec kFrmBlack;  // the title cards
+extern const ui::FormLayout kFrmGame;   // the game screen, opened first
+extern const ui::FormLayout kFrmBlack;  // the title cards
 
 // The application's title, carried by message boxes that have no title of their own.
 inline constexpr const char* kAppTitle = "Brivazon!";

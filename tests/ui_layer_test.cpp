@@ -16,17 +16,17 @@
 namespace {
 
 constexpr std::array kElements{
-    ui::ElementSpec{.name = "lblA", .kind = ui::Kind::Label, .caption = "start"},
-    ui::ElementSpec{.name = "lblB", .kind = ui::Kind::Label, .caption = "0"},
-    ui::ElementSpec{.name = "txtOne", .kind = ui::Kind::TextBox, .visible = false},
-    ui::ElementSpec{.name = "txtTwo", .kind = ui::Kind::TextBox, .visible = false},
+    ui::ElementLayout{.name = "lblA", .kind = ui::Kind::Label, .caption = "start"},
+    ui::ElementLayout{.name = "lblB", .kind = ui::Kind::Label, .caption = "0"},
+    ui::ElementLayout{.name = "txtOne", .kind = ui::Kind::TextBox, .visible = false},
+    ui::ElementLayout{.name = "txtTwo", .kind = ui::Kind::TextBox, .visible = false},
 };
 constexpr std::array kTimers{
-    ui::TimerSpec{"tmrFirst", false, 10},
-    ui::TimerSpec{"tmrSecond", false, 10},
-    ui::TimerSpec{"tmrPoll", false, 1},
+    ui::TimerLayout{"tmrFirst", false, 10},
+    ui::TimerLayout{"tmrSecond", false, 10},
+    ui::TimerLayout{"tmrPoll", false, 1},
 };
-const ui::FormSpec kSpec{"frmTest", "Test", {}, kElements, kTimers, 0};
+const ui::FormLayout kSpec{"frmTest", "Test", {}, kElements, kTimers, 0};
 
 class TestForm : public ui::Form {
  public:

@@ -32,16 +32,16 @@ void appendUtf8(std::string& s, char32_t c) {
 
 Element::Element(Form& form, std::string_view name, Kind kind) : form_(form) {
   index_ = form.attach(*this, name);
-  spec_ = &form.spec().elements[static_cast<std::size_t>(index_)];
-  assert(spec_->kind == kind);
+  layout_ = &form.layout().elements[static_cast<std::size_t>(index_)];
+  assert(layout_->kind == kind);
   (void)kind;
-  visible_ = spec_->visible;
-  left_ = spec_->left;
-  top_ = spec_->top;
-  width_ = spec_->width;
-  height_ = spec_->height;
-  back_ = spec_->back;
-  fore_ = spec_->fore;
+  visible_ = layout_->visible;
+  left_ = layout_->left;
+  top_ = layout_->top;
+  width_ = layout_->width;
+  height_ = layout_->height;
+  back_ = layout_->back;
+  fore_ = layout_->fore;
 }
 
 Runtime& Element::runtime() const {
@@ -91,19 +91,19 @@ void Element::setForeColor(Color c) {
 }
 
 Label::Label(Form& form, std::string_view name)
-    : Element(form, name, Kind::Label), caption_(spec().caption) {}
+    : Element(form, name, Kind::Label), caption_(layout().caption) {}
 
 void Label::setCaption(std::string_view text) {
   if (caption_ == text) return;
   caption_.assign(text);
   // An auto-size label's width follows its caption; its Left stays where it is.
-  if (spec().autoSize) setWidth(runtime().measureText(*this, caption_));
+  if (layout().autoSize) setWidth(runtime().measureText(*this, caption_));
   changed(Property::Caption);
   if (change_) change_();
 }
 
 TextBox::TextBox(Form& form, std::string_view name)
-    : Element(form, name, Kind::TextBox), text_(spec().caption) {}
+    : Element(form, name, Kind::TextBox), text_(layout().caption) {}
 
 void TextBox::setText(std::string_view text) {
   if (text_ == text) return;

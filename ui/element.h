@@ -13,8 +13,8 @@
 #include <string_view>
 
 #include "ui/callback.h"
+#include "ui/layout.h"
 #include "ui/platform.h"
-#include "ui/spec.h"
 
 namespace ui {
 
@@ -28,8 +28,8 @@ class Element {
   Element& operator=(const Element&) = delete;
   virtual ~Element() = default;
 
-  const ElementSpec& spec() const { return *spec_; }
-  std::string_view name() const { return spec_->name; }
+  const ElementLayout& layout() const { return *layout_; }
+  std::string_view name() const { return layout_->name; }
   Form& form() const { return form_; }
   int index() const { return index_; }
 
@@ -61,7 +61,7 @@ class Element {
   void setGeometry(float& field, float v);
 
   Form& form_;
-  const ElementSpec* spec_;
+  const ElementLayout* layout_;
   int index_;
   bool visible_;
   float left_, top_, width_, height_;

@@ -9,12 +9,12 @@
 
 namespace ui {
 
-Form::Form(Runtime& runtime, const FormSpec& spec)
+Form::Form(Runtime& runtime, const FormLayout& layout)
     : runtime_(runtime),
-      spec_(spec),
-      back_(spec.back),
-      elements_(spec.elements.size(), nullptr),
-      timers_(spec.timers.size(), nullptr) {
+      layout_(layout),
+      back_(layout.back),
+      elements_(layout.elements.size(), nullptr),
+      timers_(layout.timers.size(), nullptr) {
   runtime_.formConstructed(*this);
 }
 
@@ -23,8 +23,8 @@ Form::~Form() {
 }
 
 int Form::attach(Element& element, std::string_view name) {
-  for (std::size_t i = 0; i < spec_.elements.size(); ++i) {
-    if (spec_.elements[i].name == name) {
+  for (std::size_t i = 0; i < layout_.elements.size(); ++i) {
+    if (layout_.elements[i].name == name) {
       assert(elements_[i] == nullptr);
       elements_[i] = &element;
       return static_cast<int>(i);
@@ -35,8 +35,8 @@ int Form::attach(Element& element, std::string_view name) {
 }
 
 int Form::attach(Timer& timer, std::string_view name) {
-  for (std::size_t i = 0; i < spec_.timers.size(); ++i) {
-    if (spec_.timers[i].name == name) {
+  for (std::size_t i = 0; i < layout_.timers.size(); ++i) {
+    if (layout_.timers[i].name == name) {
       assert(timers_[i] == nullptr);
       timers_[i] = &timer;
       return static_cast<int>(i);

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/spec.h"
+#include "ui/layout.h"
 
 namespace ui {
 
@@ -28,14 +28,14 @@ struct VariableRef {
 
 class Form {
  public:
-  Form(Runtime& runtime, const FormSpec& spec);
+  Form(Runtime& runtime, const FormLayout& layout);
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
   virtual ~Form();
 
   Runtime& runtime() const { return runtime_; }
-  const FormSpec& spec() const { return spec_; }
-  std::string_view name() const { return spec_.name; }
+  const FormLayout& layout() const { return layout_; }
+  std::string_view name() const { return layout_.name; }
 
   bool visible() const { return visible_; }
   void setVisible(bool visible);
@@ -71,7 +71,7 @@ class Form {
 
  private:
   Runtime& runtime_;
-  const FormSpec& spec_;
+  const FormLayout& layout_;
   bool visible_ = false;
   bool unloaded_ = false;
   std::uint64_t shownStamp_ = 0;

@@ -8,10 +8,10 @@ namespace ui {
 
 Timer::Timer(Form& form, std::string_view name) : form_(form) {
   int index = form.attach(*this, name);
-  spec_ = &form.spec().timers[static_cast<std::size_t>(index)];
-  rank_ = form.spec().rank * 1000 + index;
-  enabled_ = spec_->enabled;
-  interval_ = spec_->interval;
+  layout_ = &form.layout().timers[static_cast<std::size_t>(index)];
+  rank_ = form.layout().rank * 1000 + index;
+  enabled_ = layout_->enabled;
+  interval_ = layout_->interval;
   nextDue_ = form.runtime().now() + interval_;
   form.runtime().scheduler().add(*this);
 }

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "ui/callback.h"
-#include "ui/spec.h"
+#include "ui/layout.h"
 
 namespace ui {
 
@@ -24,8 +24,8 @@ class Timer {
   Timer& operator=(const Timer&) = delete;
   ~Timer();
 
-  const TimerSpec& spec() const { return *spec_; }
-  std::string_view name() const { return spec_->name; }
+  const TimerLayout& layout() const { return *layout_; }
+  std::string_view name() const { return layout_->name; }
   Form& form() const { return form_; }
 
   bool enabled() const { return enabled_; }
@@ -43,7 +43,7 @@ class Timer {
   friend class Scheduler;
 
   Form& form_;
-  const TimerSpec* spec_;
+  const TimerLayout* layout_;
   int rank_;
   bool enabled_;
   int interval_;

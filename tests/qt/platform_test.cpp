@@ -31,7 +31,7 @@ using ui::Color;
 using ui::Kind;
 
 constexpr Color kNavy{0, 0, 128};
-constexpr ui::ElementSpec kElements[] = {
+constexpr ui::ElementLayout kElements[] = {
     {"txtEntry",
      Kind::TextBox,
      "",
@@ -45,13 +45,13 @@ constexpr ui::ElementSpec kElements[] = {
      Align::Left,
      false},
     {"lblBanner", Kind::Label, "", 0, 0, 9600, 300, Color{255, 255, 0}, std::nullopt,
-     ui::FontSpec{"Arial", 12}, Align::Left, true},
+     ui::FontStyle{"Arial", 12}, Align::Left, true},
     {"lblSized", Kind::Label, "", 0, 6000, 0, 600, std::nullopt, std::nullopt,
-     ui::FontSpec{"Times New Roman", 15.75f, 700, true}, Align::Left, true, true},
+     ui::FontStyle{"Times New Roman", 15.75f, 700, true}, Align::Left, true, true},
 };
-constexpr ui::TimerSpec kTimers[] = {{"tmrBox", false, 10}, {"tmrCount", false, 5}};
-constexpr ui::FormSpec kTestSpec{"frmTest", "Test", kNavy, kElements, kTimers, 0};
-constexpr ui::FormSpec kOtherSpec{"frmOther", "", Color{0, 0, 0}, {}, {}, 1};
+constexpr ui::TimerLayout kTimers[] = {{"tmrBox", false, 10}, {"tmrCount", false, 5}};
+constexpr ui::FormLayout kTestSpec{"frmTest", "Test", kNavy, kElements, kTimers, 0};
+constexpr ui::FormLayout kOtherSpec{"frmOther", "", Color{0, 0, 0}, {}, {}, 1};
 
 class TestForm : public ui::Form {
  public:
@@ -246,8 +246,8 @@ TEST_F(QtPlatformTest, LabelsPaintPlainTextClippedToTheirRectangle) {
 
 TEST_F(QtPlatformTest, EveryLayoutFaceIsDrawnWithItsBundledFaceAtItsPixelSize) {
   EXPECT_EQ(ui::qt::registerFonts(), 0);
-  for (const ui::FormSpec* spec : {&game::kFrmGame, &game::kFrmBlack}) {
-    for (const ui::ElementSpec& e : spec->elements) {
+  for (const ui::FormLayout* layout : {&game::kFrmGame, &game::kFrmBlack}) {
+    for (const ui::ElementLayout& e : layout->elements) {
       const QFontInfo info(ui::qt::fontFor(e.font));
       EXPECT_EQ(info.family(), ui::qt::familyFor(e.font.face)) << e.name.data();
       const float points = e.font.face.empty() ? 8.25f : e.font.points;

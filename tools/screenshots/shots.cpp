@@ -64,7 +64,7 @@ bool play(std::istream& list, std::ostream& errors, std::vector<Shot>& shots, do
   sim::Driver driver(transcript);
   // Self-sizing captions measured with the real faces, so labels centre as in the window.
   driver.platform().setTextMeasure([](const ui::Label& label, std::string_view text) {
-    return ui::qt::captionWidth(label.spec().font, text);
+    return ui::qt::captionWidth(label.layout().font, text);
   });
 
   std::vector<sim::Step> steps;

@@ -66,17 +66,17 @@ QString familyFor(std::string_view face) {
   return QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
 }
 
-QFont fontFor(const FontSpec& spec) {
-  const float points = spec.face.empty() ? kDefaultPoints : spec.points;
-  QFont font(familyFor(spec.face));
+QFont fontFor(const FontStyle& layout) {
+  const float points = layout.face.empty() ? kDefaultPoints : layout.points;
+  QFont font(familyFor(layout.face));
   font.setPixelSize(std::max(1, qRound(points * 96.0f / 72.0f)));
-  font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
-  font.setItalic(spec.italic);
+  font.setWeight(static_cast<QFont::Weight>(std::clamp(layout.weight, 1, 1000)));
+  font.setItalic(layout.italic);
   return font;
 }
 
-float captionWidth(const FontSpec& spec, std::string_view caption) {
-  const QFontMetricsF metrics(fontFor(spec));
+float captionWidth(const FontStyle& layout, std::string_view caption) {
+  const QFontMetricsF metrics(fontFor(layout));
   const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
   return static_cast<float>(std::ceil(metrics.horizontalAdvance(text))) * kTwipsPerPixel;
 }

@@ -10,7 +10,7 @@
 #include <QString>
 #include <string_view>
 
-#include "ui/spec.h"
+#include "ui/layout.h"
 
 namespace ui::qt {
 
@@ -22,9 +22,9 @@ int registerFonts();
 QString familyFor(std::string_view face);
 
 // The font for a layout font: the bundled family, points x 96 / 72 pixels, weight and italic.
-QFont fontFor(const FontSpec& spec);
+QFont fontFor(const FontStyle& layout);
 
 // The width in twips that an auto-size label of this font takes for a caption: whole pixels.
-float captionWidth(const FontSpec& spec, std::string_view caption);
+float captionWidth(const FontStyle& layout, std::string_view caption);
 
 }  // namespace ui::qt

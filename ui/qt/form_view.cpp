@@ -49,8 +49,8 @@ QFont scaledFont(QFont font, qreal scale) {
 // A label that does not size itself breaks its caption into lines inside its width. A
 // self-sizing label never does: its width was just measured for its caption on one line, and
 // breaking it over a rounding difference would push the end of the caption out of sight.
-bool wraps(const ElementSpec& spec) {
-  return !spec.autoSize;
+bool wraps(const ElementLayout& layout) {
+  return !layout.autoSize;
 }
 
 // A line edit that keeps every key it is given: a key it has no use for (Tab, F1, an arrow at
@@ -81,9 +81,9 @@ FormView::FormView(ViewHost* host, Form& form, QWidget* parent)
   edits_.assign(elements.size(), nullptr);
   for (std::size_t i = 0; i < elements.size(); ++i) {
     const Element& e = *elements[i];
-    fonts_.push_back(fontFor(e.spec().font));
+    fonts_.push_back(fontFor(e.layout().font));
     painted_.push_back(pixelBounds(e));
-    if (e.spec().kind != Kind::TextBox) continue;
+    if (e.layout().kind != Kind::TextBox) continue;
     const auto& box = static_cast<const TextBox&>(e);
     auto* edit = new BoxEdit(this);
     edits_[i] = edit;
@@ -138,7 +138,7 @@ QLineEdit* FormView::lineEditOf(const TextBox& box) const {
 void FormView::elementChanged(Element& element, Property p) {
   if (!form_) return;
   const auto i = static_cast<std::size_t>(element.index());
-  if (element.spec().kind == Kind::TextBox) {
+  if (element.layout().kind == Kind::TextBox) {
     syncLineEdit(static_cast<const TextBox&>(element), p);
     return;
   }
@@ -193,15 +193,15 @@ void FormView::paintEvent(QPaintEvent* event) {
   const auto& elements = form_->elements();
   for (std::size_t i = 0; i < elements.size(); ++i) {
     const Element& e = *elements[i];
-    if (e.spec().kind != Kind::Label || !e.visible()) continue;
+    if (e.layout().kind != Kind::Label || !e.visible()) continue;
     const QRectF r = pixelRect(e);
     if (r.width() <= 0 || r.height() <= 0 || !r.intersects(dirty)) continue;
     const auto& label = static_cast<const Label&>(e);
     if (label.backColor()) painter.fillRect(r, toQColor(*label.backColor()));
     if (label.caption().empty()) continue;
     int flags = Qt::AlignTop;
-    flags |= e.spec().align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
-    if (wraps(e.spec())) flags |= Qt::TextWordWrap;
+    flags |= e.layout().align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    if (wraps(e.layout())) flags |= Qt::TextWordWrap;
     painter.setClipRect(r);
     painter.setFont(fonts_[i]);
     painter.setPen(label.foreColor() ? toQColor(*label.foreColor()) : QColor(Qt::black));

@@ -300,7 +300,7 @@ void QtPlatform::beep() {
 }
 
 float QtPlatform::measureText(const Label& label, std::string_view text) {
-  return captionWidth(label.spec().font, text);
+  return captionWidth(label.layout().font, text);
 }
 
 void QtPlatform::programEnding() {
@@ -355,7 +355,7 @@ void QtPlatform::formChanged(Form& form) {
 
 void QtPlatform::elementChanged(Element& element, Property p) {
   if (FormView* view = viewOf(element.form())) view->elementChanged(element, p);
-  if (element.spec().kind == Kind::TextBox && (p == Property::Visible || p == Property::Enabled))
+  if (element.layout().kind == Kind::TextBox && (p == Property::Visible || p == Property::Enabled))
     settleFocus();
 }
 

@@ -25,14 +25,14 @@ enum class Align : std::uint8_t { Left, Centre };
 
 // A font as the layout names it. An empty face means the windowing layer's default face and
 // size; weight follows the usual scale (400 normal, 600 semibold, 700 bold).
-struct FontSpec {
+struct FontStyle {
   std::string_view face;
   float points = 0;
   int weight = 400;
   bool italic = false;
 };
 
-struct ElementSpec {
+struct ElementLayout {
   std::string_view name{};
   Kind kind = Kind::Label;
   std::string_view caption{};
@@ -42,26 +42,26 @@ struct ElementSpec {
   float height = 0;
   std::optional<Color> back{};  // nullopt: the system's default colour
   std::optional<Color> fore{};  // nullopt: the system's window-text colour
-  FontSpec font{};
+  FontStyle font{};
   Align align = Align::Left;
   bool visible = true;
   bool autoSize = false;
   bool wordWrap = false;
 };
 
-struct TimerSpec {
+struct TimerLayout {
   std::string_view name{};
   bool enabled = false;
   int interval = 0;
 };
 
-struct FormSpec {
+struct FormLayout {
   std::string_view name{};
   std::string_view caption{};
   Color back;
-  std::span<const ElementSpec> elements;  // in the order the window holds them
-  std::span<const TimerSpec> timers;      // in the order same-instant ties fire
-  int rank = 0;                           // windows earlier in rank fire their timers first
+  std::span<const ElementLayout> elements;  // in the order the window holds them
+  std::span<const TimerLayout> timers;      // in the order same-instant ties fire
+  int rank = 0;                             // windows earlier in rank fire their timers first
 };
 
 // Twips per logical pixel at 96 dots per inch.
