@@ -138,6 +138,12 @@ ui::Label& FrmGame::scoreLabel(int seat) {
   return lblP;
 }
 
+void FrmGame::changeScore(int seat, double amount, ui::Color colour) {
+  ui::Label& score = scoreLabel(seat);
+  score.setCaption(ui::num(ui::Int(ui::val(score.caption())) + amount));
+  score.setBackColor(colour);
+}
+
 ui::Label& FrmGame::nameTag(int seat) {
   if (seat == 1) return lblName10;
   if (seat == 2) return lblName20;

@@ -170,6 +170,9 @@ class FrmGame : public ui::Form {
 
   // Seats: 1 left, 2 middle, 3 right.
   ui::Label& scoreLabel(int seat);
+  // Moves a seat's score by `amount` from the whole part of its caption, painted in `colour`
+  // (green for a gain, red for a loss). The score label's Change handler arms the flash.
+  void changeScore(int seat, double amount, ui::Color colour);
   ui::Label& nameTag(int seat);
 
   // Int(n x r + 1) for a fresh random r: a whole number 1..n.

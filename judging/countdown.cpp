@@ -37,9 +37,7 @@ void FrmGame::tmrTimer_Timer() {
       revealAnswer();
       msgResult = runtime().messageBox("Tu ne devrais pas avoir bourdonné dedans!");
       if (curPlayer >= 1 && curPlayer <= 3) {
-        ui::Label& score = scoreLabel(curPlayer);
-        score.setCaption(ui::num(ui::Int(ui::val(score.caption())) - ui::val(lblValue.caption())));
-        score.setBackColor(kRed);
+        changeScore(curPlayer, -ui::val(lblValue.caption()), kRed);
         tmrMonColor.setEnabled(true);
       }
       lblTimer.hide();

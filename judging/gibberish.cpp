@@ -58,9 +58,7 @@ void FrmGame::gibberishTick() {
       txtGAnswer.hide();
       msgResult = runtime().messageBox("Tu ne devrais pas avoir bourdonné dedans!");
       if (curPlayer >= 1 && curPlayer <= 3) {
-        ui::Label& score = scoreLabel(curPlayer);
-        score.setCaption(ui::num(ui::Int(ui::val(score.caption())) - ui::val(lblValue.caption())));
-        score.setBackColor(kRed);
+        changeScore(curPlayer, -ui::val(lblValue.caption()), kRed);
         tmrMonColor.setEnabled(true);
       }
     }
@@ -102,9 +100,7 @@ void FrmGame::tmrGAnswer_Timer() {
   }
   const std::optional<ui::Color> verdict = txtGAnswer.backColor();
   if (verdict == kGreen) {
-    ui::Label& score = scoreLabel(curPlayer);
-    score.setCaption(ui::num(ui::Int(ui::val(score.caption())) + ui::val(lblValue.caption())));
-    score.setBackColor(kGreen);
+    changeScore(curPlayer, ui::val(lblValue.caption()), kGreen);
     tmrMonColor.setEnabled(true);
     runtime().beep();
     txtGAnswer.setBackColor(kWhiteBox);
@@ -114,9 +110,7 @@ void FrmGame::tmrGAnswer_Timer() {
     tmrGAnswer.setEnabled(false);
     lblCheckpoint.setCaption("CTopic");
   } else if (verdict == kRed) {
-    ui::Label& score = scoreLabel(curPlayer);
-    score.setCaption(ui::num(ui::Int(ui::val(score.caption())) - ui::val(lblValue.caption())));
-    score.setBackColor(kRed);
+    changeScore(curPlayer, -ui::val(lblValue.caption()), kRed);
     tmrMonColor.setEnabled(true);
     txtGAnswer.setBackColor(kWhiteBox);
     txtGAnswer.hide();

@@ -31,11 +31,9 @@ void FrmGame::finalBuzz(int keyAscii) {
   for (auto [key, s] : kFinalKeys)
     if (key == keyAscii) seat = s;
   if (seat == 0) return;
-  ui::Label& score = scoreLabel(seat);
 
   if (ui::val(lblValue.caption()) != presetQ1) {
-    score.setCaption(ui::num(ui::Int(ui::val(score.caption())) - 500));
-    score.setBackColor(kRed);
+    changeScore(seat, -500, kRed);
     tmrMonColor.setInterval(1000);
     tmrMonColor.setEnabled(true);
     return;
@@ -82,8 +80,7 @@ void FrmGame::finalBuzz(int keyAscii) {
     lblQNumber.setCaption(ui::num(ui::Int(ui::val(lblQNumber.caption())) + 1));
   }
   runtime().beep();
-  score.setCaption(ui::num(ui::Int(ui::val(score.caption())) + 500));
-  score.setBackColor(kGreen);
+  changeScore(seat, 500, kGreen);
   tmrMonColor.setInterval(1000);
   tmrMonColor.setEnabled(true);
 }

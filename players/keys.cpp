@@ -93,15 +93,13 @@ void FrmGame::answerKeyPress(int keyAscii) {
   if (keyAscii < '1' || keyAscii > '4') return;
   const int k = keyAscii - '0';
   const double right = ui::val(answerKey);
-  ui::Label& score = scoreLabel(curPlayer);
   const double value = ui::val(lblValue.caption());
   const std::array<ui::Label*, 4> choiceLabels{&lblChoice1, &lblChoice2, &lblChoice3, &lblChoice4};
   const std::array<const std::string*, 4> choiceTexts{&choice1, &choice2, &choice3, &choice4};
 
   tmrTimer.setEnabled(false);
   if (k != right) {
-    score.setCaption(ui::num(ui::Int(ui::val(score.caption())) - value));
-    score.setBackColor(kRed);
+    changeScore(curPlayer, -value, kRed);
     choiceLabels[static_cast<std::size_t>(k - 1)]->setBackColor(kRed);
     msgResult = runtime().messageBox("C'est incorrect.");
     for (int n = 1; n <= 4; ++n) {
@@ -112,8 +110,7 @@ void FrmGame::answerKeyPress(int keyAscii) {
           join({"Le réponse correct était numéro ", kNumberWords[i], ", ", *choiceTexts[i]}));
     }
   } else {
-    score.setCaption(ui::num(ui::Int(ui::val(score.caption())) + value));
-    score.setBackColor(kGreen);
+    changeScore(curPlayer, value, kGreen);
     choiceLabels[static_cast<std::size_t>(k - 1)]->setBackColor(kGreen);
     msgResult = runtime().messageBox("Tu es correct!");
   }

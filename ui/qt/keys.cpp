@@ -14,9 +14,8 @@ int firstCodePoint(const QString& text) {
 // Qt's key codes below this are Unicode code points; above it they name keys that type nothing.
 constexpr int kFirstSpecialKey = 0x01000000;
 
-}  // namespace
-
-int windowKeyCode(const QKeyEvent& event) {
+// Escape, Enter and Backspace carry the same code to a window and to a text box; -1 otherwise.
+int controlKeyCode(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Escape:
       return 27;
@@ -26,8 +25,14 @@ int windowKeyCode(const QKeyEvent& event) {
     case Qt::Key_Backspace:
       return 8;
     default:
-      break;
+      return -1;
   }
+}
+
+}  // namespace
+
+int windowKeyCode(const QKeyEvent& event) {
+  if (const int control = controlKeyCode(event); control >= 0) return control;
   if ((event.modifiers() & Qt::KeypadModifier) && event.key() >= Qt::Key_0 &&
       event.key() <= Qt::Key_9)
     return '0' + (event.key() - Qt::Key_0);
@@ -38,19 +43,8 @@ int windowKeyCode(const QKeyEvent& event) {
 }
 
 int textBoxKeyCode(const QKeyEvent& event) {
-  switch (event.key()) {
-    case Qt::Key_Escape:
-      return 27;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 13;
-    case Qt::Key_Backspace:
-      return 8;
-    case Qt::Key_Tab:
-      return 9;
-    default:
-      break;
-  }
+  if (const int control = controlKeyCode(event); control >= 0) return control;
+  if (event.key() == Qt::Key_Tab) return 9;
   // Qt already reports letters as their capital's code, as the handlers expect.
   if (event.key() > 0 && event.key() < kFirstSpecialKey) return event.key();
   int code = firstCodePoint(event.text());
