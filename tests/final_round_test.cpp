@@ -51,14 +51,6 @@ std::string rnd(std::initializer_list<int> words) {
   return s;
 }
 
-std::int64_t lastTime(const Game& game, const std::string& part) {
-  std::int64_t t = -1;
-  std::istringstream in(game.transcript());
-  for (std::string l; std::getline(in, l);)
-    if (l.find(part) != std::string::npos) t = std::stoll(l.substr(1));
-  return t;
-}
-
 class Final {
  public:
   Game game;
@@ -88,7 +80,7 @@ class Final {
     game.play({draws});
     ASSERT_NO_FATAL_FAILURE(choose(1));
     ASSERT_EQ(g().lblr.caption(), "15");
-    startedAt = lastTime(game, "phase \"Question\"");
+    startedAt = game.lastTime("phase \"Question\"");
   }
 
   void choose(int k) {
@@ -174,8 +166,8 @@ TEST(FinalRound, EightyTicksWithoutABuzzGiveTenWordsUpAndEndTheGame) {
                 },
                 "ok"});
   EXPECT_TRUE(f.game.ended());
-  EXPECT_GE(lastTime(f.game, "Jeu-fin!"), f.startedAt + 120000);
-  EXPECT_LE(lastTime(f.game, "Jeu-fin!"), f.startedAt + 120005);
+  EXPECT_GE(f.game.lastTime("Jeu-fin!"), f.startedAt + 120000);
+  EXPECT_LE(f.game.lastTime("Jeu-fin!"), f.startedAt + 120005);
   EXPECT_EQ(f.game.lines("end"), std::vector<std::string>{"end"});
   EXPECT_TRUE(f.game.lines("beep").empty());
 }
@@ -323,7 +315,7 @@ TEST(FinalRound, ARightBuzzWinsAndCountsAWrongOneCostsAndColoursFadeAfterOneSeco
   ASSERT_NO_FATAL_FAILURE(f.toFinal({"Ana", "Léo"}, rnd({4, 4, 8, 1})));
   auto& g = f.g();
   f.at(1600, {"key p"});
-  EXPECT_EQ(lastTime(f.game, "beep"), f.startedAt + 1600);
+  EXPECT_EQ(f.game.lastTime("beep"), f.startedAt + 1600);
   EXPECT_EQ(g.lblP.caption(), "500");
   EXPECT_EQ(back(g.lblP), kGreen);
   EXPECT_EQ(g.lblQNumber.caption(), "1");

@@ -50,15 +50,6 @@ int count(const std::vector<std::string>& all, const std::string& one) {
   return static_cast<int>(std::count(all.begin(), all.end(), one));
 }
 
-// The time stamp of the last transcript line holding `part`, or -1.
-std::int64_t lastTime(const Game& game, const std::string& part) {
-  std::int64_t t = -1;
-  std::istringstream in(game.transcript());
-  for (std::string l; std::getline(in, l);)
-    if (l.find(part) != std::string::npos) t = std::stoll(l.substr(1));
-  return t;
-}
-
 // A game with its players seated, played up to a gibberish question on screen.
 class Table {
  public:
@@ -86,7 +77,7 @@ class Table {
   void choose(int k) {
     game.play({"key " + std::to_string(k)});
     ASSERT_NO_FATAL_FAILURE(waitFor("Question"));
-    shownAt = lastTime(game, "phase \"Question\"");
+    shownAt = game.lastTime("phase \"Question\"");
   }
 
   // Chooses the first ordinary topic on offer; a gibberish one stays on offer.
@@ -199,7 +190,7 @@ TEST(GibberishRound1, NobodyBuzzesCluesAppearThenThePhraseIsRevealedAndTheNextTo
   EXPECT_TRUE(g.txtGAnswer.visible());
   EXPECT_TRUE(g.lblClue3.visible());
   t.at(58010);
-  EXPECT_EQ(lastTime(t.game, "phase \"CTopic\""), t.shownAt + 58000);
+  EXPECT_EQ(t.game.lastTime("phase \"CTopic\""), t.shownAt + 58000);
   EXPECT_EQ(t.game.phase(), "CTopic1");
   EXPECT_FALSE(g.txtGAnswer.visible());
   EXPECT_FALSE(g.lblClue1.visible() || g.lblClue2.visible() || g.lblClue3.visible());
@@ -333,7 +324,7 @@ TEST(GibberishTyping, EachAcceptedFormIsRightAndPaysTheValueShownAtTheBuzz) {
     EXPECT_EQ(t.value(), "3800");
     EXPECT_TRUE(t.game.lines("beep").empty());
     t.at(15510);
-    EXPECT_EQ(lastTime(t.game, "beep"), t.shownAt + 15500);
+    EXPECT_EQ(t.game.lastTime("beep"), t.shownAt + 15500);
     EXPECT_EQ(t.game.lines("beep").size(), 1u);
     EXPECT_EQ(g.lblB.caption(), "7800");
     EXPECT_EQ(back(g.lblB), kGreen);
@@ -341,7 +332,7 @@ TEST(GibberishTyping, EachAcceptedFormIsRightAndPaysTheValueShownAtTheBuzz) {
     EXPECT_EQ(back(g.txtGAnswer), kWhite);
     EXPECT_EQ(g.txtGAnswer.text(), "");
     EXPECT_FALSE(g.lblClue1.visible());
-    EXPECT_EQ(lastTime(t.game, "phase \"CTopic\""), t.shownAt + 15500);
+    EXPECT_EQ(t.game.lastTime("phase \"CTopic\""), t.shownAt + 15500);
     EXPECT_EQ(t.game.phase(), "CTopic1");
     EXPECT_FALSE(g.tmrGAnswer.enabled());
     t.at(17400);
@@ -473,7 +464,7 @@ TEST(GibberishBuzz, IsIgnoredWhileThePhraseIsRevealed) {
   EXPECT_EQ(g.lblTimer.caption(), "30");
   EXPECT_FALSE(g.lblAPlayer.visible());
   t.at(58010);
-  EXPECT_EQ(lastTime(t.game, "phase \"CTopic\""), t.shownAt + 58000);
+  EXPECT_EQ(t.game.lastTime("phase \"CTopic\""), t.shownAt + 58000);
   EXPECT_EQ(t.game.phase(), "CTopic1");
 }
 

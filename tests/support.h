@@ -41,6 +41,14 @@ class Game {
   std::string errors() const { return errors_.str(); }
   // Every message box so far, as "TITLE|TEXT".
   const std::vector<std::string>& messages() const { return driver_.messages(); }
+  // The time stamp of the last transcript line holding `part`, or -1.
+  std::int64_t lastTime(std::string_view part) const {
+    std::int64_t t = -1;
+    std::istringstream in(transcript_.str());
+    for (std::string l; std::getline(in, l);)
+      if (l.find(part) != std::string::npos) t = std::stoll(l.substr(1));
+    return t;
+  }
   // The transcript's lines that contain `part`, without their time stamps.
   std::vector<std::string> lines(std::string_view part) const {
     std::vector<std::string> out;
