@@ -18,9 +18,11 @@ done
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 echo "Installing:$missing"
 export DEBIAN_FRONTEND=noninteractive
+# Another install (a second build, an unattended upgrade) may hold the lock for a while.
+lock="-o DPkg::Lock::Timeout=600"
 # shellcheck disable=SC2086
-if ! $sudo apt-get install -y -q --no-install-recommends $missing </dev/null; then
-  $sudo apt-get update -q </dev/null
+if ! $sudo apt-get $lock install -y -q --no-install-recommends $missing </dev/null; then
+  $sudo apt-get $lock update -q </dev/null
   # shellcheck disable=SC2086
-  $sudo apt-get install -y -q --no-install-recommends $missing </dev/null
+  $sudo apt-get $lock install -y -q --no-install-recommends $missing </dev/null
 fi
