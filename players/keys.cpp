@@ -81,6 +81,9 @@ void FrmGame::buzzKey(int keyAscii) {
       lblCheckpoint.setCaption("Answer");
       lblTimer.setCaption("6");
     } else {
+      // The reveal after a run-out hides the box with the phrase still in it: a box that opens
+      // again starts empty, or the buzzing player's answer would follow the old phrase.
+      if (!txtGAnswer.visible()) txtGAnswer.setText("");
       txtGAnswer.setEnabled(true);
       txtGAnswer.show();
       lblTimer.setCaption("20");

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "support.h"
+#include "ui/numeric.h"
 
 namespace {
 
@@ -515,10 +516,14 @@ TEST(GibberishSecondQuestion, PlaysInFullAfterTheFirstRanOut) {
   EXPECT_EQ(t.game.phase(), "Question");
   EXPECT_EQ(t.value(), "8400");
   EXPECT_FALSE(g.txtGAnswer.visible());
-  // The first question's phrase is still the box's text when the next buzz opens it.
+  // The first question's phrase was left in the hidden box; the buzz opens it empty, so the
+  // right phrase typed now is judged right.
+  const double before = ui::val(g.lblB.caption());
   t.game.play({"key b"});
   EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
-  EXPECT_EQ(g.txtGAnswer.text(), kPhrase1001);
+  EXPECT_EQ(g.txtGAnswer.text(), "");
+  t.game.play({"type Je suis responsable de ma rose.", "key ENTER", "wait 1000"});
+  EXPECT_EQ(ui::val(g.lblB.caption()), before + 8400);
 }
 
 }  // namespace
