@@ -558,6 +558,32 @@ TEST(Countdown, ABuzzWithoutAnAnswerIsChargedOnTheSixthTick) {
   EXPECT_EQ(g.lblB.caption(), "-2000");
 }
 
+// Whichever seat buzzes and lets the six seconds run out is charged, and only that seat.
+TEST(Countdown, ABuzzWithoutAnAnswerChargesTheSeatThatBuzzedForEverySeatInPlay) {
+  struct Case {
+    std::vector<std::string> names;
+    std::string key;
+    int seat;  // 1 left, 2 middle, 3 right
+  };
+  const std::vector<Case> cases{{{"Ana", "Bo"}, "q", 1},
+                                {{"Ana", "Bo"}, "p", 3},
+                                {{"Ana", "Bo", "Cy"}, "q", 1},
+                                {{"Ana", "Bo", "Cy"}, "b", 2},
+                                {{"Ana", "Bo", "Cy"}, "p", 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.names.size()) + " players, key " + c.key);
+    Game game;
+    // Preset 3 (worth 2000) stands as topic 1.
+    game.play(toFirstTopic(c.names, "rnd 0.07 0.5"));
+    game.play({"key 1"});
+    toQuestion(game);
+    game.play({"wait 500", "key " + c.key, "wait 6000", "ok", "ok", "wait 5"});
+    auto& g = game.g();
+    for (int seat = 1; seat <= 3; ++seat)
+      EXPECT_EQ(g.scoreLabel(seat).caption(), seat == c.seat ? "-2000" : "0") << "seat " << seat;
+  }
+}
+
 TEST(ScoreFlash, ScoresChangedWithinTheSameTwoSecondsReturnToRestTogether) {
   Game game;
   game.play(toFirstTopic({"Ana", "Bo"}));

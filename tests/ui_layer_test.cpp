@@ -126,6 +126,16 @@ TEST_F(Layer, ATimerWaitingInAMessageBoxIsNotReenteredAndDropsItsMissedTicks) {
                                       "first 60", "second 60", "first 70", "second 70"}));
 }
 
+TEST_F(Layer, ATickDueTheInstantItsBoxClosesIsDroppedToo) {
+  // The box stays open for exactly one interval: the tick due as it closes is a missed one.
+  backend.platform().setBoxHandler(
+      [&](std::string_view, std::string_view) { backend.advance(10); });
+  form.boxInFirst = true;
+  form.tmrFirst.setEnabled(true);
+  backend.advance(30);
+  EXPECT_EQ(form.log, (std::vector<std::string>{"first 10", "first resumes 20", "first 30"}));
+}
+
 TEST_F(Layer, ProgramEndInsideAMessageBoxStopsEverything) {
   backend.platform().setBoxHandler([&](std::string_view, std::string_view) {
     form.quitInSecond = true;
