@@ -10,6 +10,7 @@
 #include "ui/element.h"
 #include "ui/form.h"
 #include "ui/headless/headless_platform.h"
+#include "ui/legibility.h"
 #include "ui/numeric.h"
 #include "ui/timer.h"
 
@@ -223,6 +224,36 @@ TEST(RandomDraws, NeverExceedTheirPoolEvenAtTheTopOfTheRange) {
     ASSERT_LT(x, 1.0f);
     ASSERT_LE(ui::drawFrom(3, x), 3);
   }
+}
+
+// The shrinking rule every backend shares: the top of the run of sizes that fit, measured by
+// whatever test the backend gives; a caption that fits keeps its size without a search.
+TEST(Legibility, ACaptionTakesTheLargestSizeThatFitsAndTextTheColourThatReads) {
+  std::vector<int> tried;
+  auto upTo = [&](int limit) {
+    return [&tried, limit](int size) {
+      tried.push_back(size);
+      return size <= limit;
+    };
+  };
+  EXPECT_EQ(ui::largestFittingSize(96, 1, upTo(200)), 96);
+  EXPECT_EQ(tried, std::vector<int>{96});
+  EXPECT_EQ(ui::largestFittingSize(96, 1, upTo(83)), 83);
+  EXPECT_LE(tried.size(), 9u);
+  EXPECT_EQ(ui::largestFittingSize(32, 1, upTo(31)), 31);
+  EXPECT_EQ(ui::largestFittingSize(32, 4, upTo(0)), 4);
+
+  constexpr ui::Color kBlack{0, 0, 0}, kWhite{255, 255, 255}, kGreen{0, 255, 0}, kRed{255, 0, 0},
+      kGrey{160, 160, 160};
+  EXPECT_NEAR(ui::contrastRatio(kBlack, kWhite), 21.0, 1e-9);
+  EXPECT_NEAR(ui::contrastRatio(kRed, kBlack), 5.25, 0.01);
+  EXPECT_NEAR(ui::contrastRatio(kBlack, kRed), 5.25, 0.01);
+  EXPECT_NEAR(ui::contrastRatio(kGreen, kBlack), 15.3, 0.01);
+  // The style's grey on the game's box colours gives way to black; a grey that reads stays.
+  for (ui::Color back : {kWhite, kGreen, kRed})
+    EXPECT_EQ(ui::readableOn(back, kGrey), kBlack);
+  EXPECT_EQ(ui::readableOn(kBlack, kGrey), kGrey);
+  EXPECT_EQ(ui::readableOn(ui::Color{0, 0, 128}, kBlack), kWhite);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // on to the host.
 #include "ui/qt/form_view.h"
 
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -10,6 +12,7 @@
 
 #include "ui/element.h"
 #include "ui/form.h"
+#include "ui/legibility.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_platform.h"
 
@@ -19,6 +22,11 @@ namespace {
 
 QColor toQColor(Color c) {
   return QColor(c.r, c.g, c.b);
+}
+
+Color fromQColor(const QColor& c) {
+  return Color{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+               static_cast<std::uint8_t>(c.blue())};
 }
 
 QString toQString(std::string_view s) {
@@ -53,6 +61,43 @@ bool wraps(const ElementLayout& layout) {
   return !layout.autoSize;
 }
 
+int textFlags(const ElementLayout& layout) {
+  int flags = Qt::AlignTop;
+  flags |= layout.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+  if (wraps(layout)) flags |= Qt::TextWordWrap;
+  return flags;
+}
+
+// Whether a caption laid out in `area` stays inside `room`. A caption on one line is as wide as
+// its advance, the width an auto-size label is measured to; it is never too tall: labels are a
+// little shorter than their font's line, as the layout has them, and one line always shows.
+// Wrapped lines must all show whole.
+bool staysInside(const QFont& font, const QRectF& area, const QRectF& room, int flags,
+                 const QString& text) {
+  constexpr qreal kSlack = 0.01;
+  const QFontMetricsF metrics(font);
+  QRectF used;
+  if (flags & Qt::TextWordWrap) {
+    used = metrics.boundingRect(area, flags, text);
+  } else {
+    const qreal width = metrics.horizontalAdvance(text);
+    const qreal left = flags & Qt::AlignHCenter ? area.center().x() - width / 2 : area.left();
+    used = QRectF(left, area.top(), width, metrics.height());
+  }
+  if (used.left() < room.left() - kSlack || used.right() > room.right() + kSlack) return false;
+  const bool oneLine = used.height() < 1.5 * metrics.lineSpacing();
+  return oneLine || (used.top() >= room.top() - kSlack && used.bottom() <= room.bottom() + kSlack);
+}
+
+// The caret where the box's state wants it: at the end of a box the player types in, at the
+// start of one that only shows a text, so that text is read from its first word.
+void placeCaret(QLineEdit& edit, bool enabled) {
+  if (enabled)
+    edit.end(false);
+  else
+    edit.home(false);
+}
+
 // A line edit that keeps every key it is given: a key it has no use for (Tab, F1, an arrow at
 // the end of the text) must not travel on to the window as a second key press.
 class BoxEdit final : public QLineEdit {
@@ -78,11 +123,13 @@ FormView::FormView(ViewHost* host, Form& form, QWidget* parent)
   const auto& elements = form.elements();
   fonts_.reserve(elements.size());
   painted_.reserve(elements.size());
+  fits_.resize(elements.size());
   edits_.assign(elements.size(), nullptr);
   for (std::size_t i = 0; i < elements.size(); ++i) {
     const Element& e = *elements[i];
     fonts_.push_back(fontFor(e.layout().font));
     painted_.push_back(pixelBounds(e));
+    if (e.layout().kind == Kind::Label) takeRoom(i);
     if (e.layout().kind != Kind::TextBox) continue;
     const auto& box = static_cast<const TextBox&>(e);
     auto* edit = new BoxEdit(this);
@@ -93,6 +140,7 @@ FormView::FormView(ViewHost* host, Form& form, QWidget* parent)
     syncLineEdit(box, Property::BackColor);
     syncLineEdit(box, Property::ForeColor);
     edit->setEnabled(box.enabled());
+    placeCaret(*edit, box.enabled());
     edit->setVisible(box.visible());
     if (!host_) continue;
     edit->installEventFilter(this);
@@ -142,6 +190,9 @@ void FormView::elementChanged(Element& element, Property p) {
     syncLineEdit(static_cast<const TextBox&>(element), p);
     return;
   }
+  if (p == Property::Caption || (p == Property::Visible && element.visible()) ||
+      (p == Property::Geometry && pixelRect(element).size() != fits_[i].box))
+    takeRoom(i);
   const QRect now = pixelBounds(element);
   if (element.visible() || p == Property::Visible) {
     update(onScreen(painted_[i]));
@@ -154,8 +205,12 @@ void FormView::syncLineEdit(const TextBox& box, Property p) {
   QLineEdit* edit = edits_[static_cast<std::size_t>(box.index())];
   switch (p) {
     case Property::Text: {
+      // What the player types is already in the line edit, caret and all; only a text the game
+      // writes moves the caret.
       const QString text = toQString(box.text());
-      if (edit->text() != text) edit->setText(text);
+      if (edit->text() == text) break;
+      edit->setText(text);
+      placeCaret(*edit, box.enabled());
       break;
     }
     case Property::Visible:
@@ -163,6 +218,7 @@ void FormView::syncLineEdit(const TextBox& box, Property p) {
       break;
     case Property::Enabled:
       edit->setEnabled(box.enabled());
+      placeCaret(*edit, box.enabled());
       break;
     case Property::Geometry:
       edit->setGeometry(lineEditGeometry(box, scale_));
@@ -172,6 +228,12 @@ void FormView::syncLineEdit(const TextBox& box, Property p) {
       QPalette palette = edit->palette();
       if (box.backColor()) palette.setColor(QPalette::Base, toQColor(*box.backColor()));
       if (box.foreColor()) palette.setColor(QPalette::Text, toQColor(*box.foreColor()));
+      // The style greys a disabled box's text, too faint on the game's white, green and red: it
+      // keeps that grey only where it still reads on the box's colour.
+      const Color back = fromQColor(palette.color(QPalette::Disabled, QPalette::Base));
+      const Color grey =
+          fromQColor(QApplication::palette(edit).color(QPalette::Disabled, QPalette::Text));
+      palette.setColor(QPalette::Disabled, QPalette::Text, toQColor(readableOn(back, grey)));
       edit->setPalette(palette);
       break;
     }
@@ -199,15 +261,55 @@ void FormView::paintEvent(QPaintEvent* event) {
     const auto& label = static_cast<const Label&>(e);
     if (label.backColor()) painter.fillRect(r, toQColor(*label.backColor()));
     if (label.caption().empty()) continue;
-    int flags = Qt::AlignTop;
-    flags |= e.layout().align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
-    if (wraps(e.layout())) flags |= Qt::TextWordWrap;
+    const Fit& fit = fitOf(i);
     painter.setClipRect(r);
-    painter.setFont(fonts_[i]);
+    painter.setFont(fit.font);
     painter.setPen(label.foreColor() ? toQColor(*label.foreColor()) : QColor(Qt::black));
-    painter.drawText(r, flags, toQString(label.caption()));
+    painter.drawText(fit.shrunk ? fit.room.translated(r.topLeft()) : r, textFlags(e.layout()),
+                     toQString(label.caption()));
     painter.setClipping(false);
   }
+}
+
+void FormView::takeRoom(std::size_t i) {
+  const QRectF box = pixelRect(*form_->elements()[i]);
+  QRectF room(QPointF(0, 0), box.size());
+  // Only a label standing inside the window is held to its edges: one outside is sliding in.
+  if (box.left() >= 0 && box.left() < QtPlatform::kWidth)
+    room.setRight(std::min(room.right(), QtPlatform::kWidth - box.left()));
+  if (box.top() >= 0 && box.top() < QtPlatform::kHeight)
+    room.setBottom(std::min(room.bottom(), QtPlatform::kHeight - box.top()));
+  Fit& fit = fits_[i];
+  fit.box = box.size();
+  fit.room = room;
+  fit.stale = true;
+}
+
+const FormView::Fit& FormView::fitOf(std::size_t i) {
+  Fit& fit = fits_[i];
+  if (!fit.stale) return fit;
+  fit.stale = false;
+  const auto& label = static_cast<const Label&>(*form_->elements()[i]);
+  const QString text = toQString(label.caption());
+  const int flags = textFlags(label.layout());
+  const QFont& own = fonts_[i];
+  fit.font = own;
+  fit.shrunk = !staysInside(own, QRectF(QPointF(0, 0), fit.box), fit.room, flags, text);
+  if (!fit.shrunk) return fit;
+  QFont font = own;
+  const int size = largestFittingSize(own.pixelSize(), 1, [&](int pixels) {
+    font.setPixelSize(pixels);
+    return staysInside(font, fit.room, fit.room, flags, text);
+  });
+  fit.font.setPixelSize(size);
+  return fit;
+}
+
+FormView::CaptionFit FormView::captionFit(const Label& label) {
+  const auto i = static_cast<std::size_t>(label.index());
+  const Fit& fit = fitOf(i);
+  const QRectF r = pixelRect(label);
+  return {fit.shrunk ? fit.room.translated(r.topLeft()) : r, fit.font, textFlags(label.layout())};
 }
 
 void FormView::keyPressEvent(QKeyEvent* event) {

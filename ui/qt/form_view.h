@@ -6,6 +6,16 @@
 // their geometry, which bring editing, dead keys and compose for accented letters, and the caret.
 // Only what really changed is repainted.
 //
+// A player never sees a cut caption: one that does not fit its label, or runs past the window's
+// right or bottom edge, is drawn with its font at the largest size that fits (the geometry stays
+// as the game set it). The room is taken where the label stands when its caption is written,
+// when it is shown or resized, not when it only moves: the slides bring captions in from beyond
+// the window's edges, and a caption growing as it entered would not be the slide. The fitted
+// font is worked out once per change, never while painting.
+//
+// A disabled text box shows its text from the first character, in a colour that reads on its
+// back colour; an enabled one keeps the caret at the end, where the player types.
+//
 // A view draws the 640 x 480 layout at any uniform scale (full screen): the painter's transform
 // scales the labels and the line edits get scaled geometry and fonts, so text is laid out exactly
 // as in the window and drawn at the screen's own resolution. A view with no host shows a window
@@ -15,6 +25,8 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QRectF>
+#include <QSizeF>
 #include <QWidget>
 #include <string_view>
 #include <vector>
@@ -53,6 +65,15 @@ class FormView final : public QWidget {
   void elementChanged(Element& element, Property p);
   QLineEdit* lineEditOf(const TextBox& box) const;
 
+  // Where and in which font a label's caption is drawn: the label's rectangle and font, or the
+  // room it has and the fitted font when its own font would cut it. In layout pixels.
+  struct CaptionFit {
+    QRectF rect;
+    QFont font;
+    int flags;  // Qt::AlignmentFlag and Qt::TextFlag
+  };
+  CaptionFit captionFit(const Label& label);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -61,13 +82,25 @@ class FormView final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // What the fit of a caption rests on, and its result once worked out.
+  struct Fit {
+    QSizeF box;           // the label's size when the room was taken
+    QRectF room;          // where the caption may be drawn, from the label's top-left corner
+    QFont font;           // the font to draw with
+    bool shrunk = false;  // drawn in the room at a smaller size rather than in the label
+    bool stale = true;
+  };
+
   void syncLineEdit(const TextBox& box, Property p);
   QRect onScreen(const QRect& layoutPixels) const;
+  void takeRoom(std::size_t i);
+  const Fit& fitOf(std::size_t i);
 
   ViewHost* host_;
   Form* form_;
   qreal scale_ = 1;
   std::vector<QFont> fonts_;       // per element, as fonts never change
+  std::vector<Fit> fits_;          // per element; used by labels only
   std::vector<QRect> painted_;     // per element: the layout pixels its last state covers
   std::vector<QLineEdit*> edits_;  // per element, null for labels
 };

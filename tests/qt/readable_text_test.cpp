@@ -1,0 +1,293 @@
+// Texts a player must be able to read, in the game's own labels and answer box: captions that
+// would be cut are drawn whole at a smaller size, every caption of the bank shows whole, and the
+// revealed gibberish phrase shows from its first word in a colour that reads on its box.
+#include <gtest/gtest.h>
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QtMath>
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "content/bank.h"
+#include "game/inventory.h"
+#include "tests/qt/qt_test_support.h"
+#include "ui/element.h"
+#include "ui/form.h"
+#include "ui/legibility.h"
+#include "ui/numeric.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/qt_platform.h"
+
+namespace {
+
+using namespace brivazon_test;
+using ui::Color;
+
+constexpr std::array kGameRows{"txtGAnswer", "lblTopic1", "lblChoice1",  "lblQuestion", "lblClue1",
+                               "lblValue",   "lblName30", "lblBrivazon", "lblCA",       "lblCB",
+                               "lblCC",      "lblCD",     "lblCE",       "lblCF",       "lblCG",
+                               "lblCH",      "lblCI"};
+
+// The game's own rows for the elements under test, and the title card's number.
+const ui::FormLayout& textsLayout() {
+  static const std::vector<ui::ElementLayout> rows = [] {
+    std::vector<ui::ElementLayout> r;
+    for (const char* name : kGameRows)
+      for (const ui::ElementLayout& e : game::kFrmGame.elements)
+        if (e.name == name) r.push_back(e);
+    for (const ui::ElementLayout& e : game::kFrmBlack.elements)
+      if (e.name == "lblQNumber") r.push_back(e);
+    return r;
+  }();
+  static const ui::FormLayout form{"frmTexts", "", game::kFrmGame.back, rows, {}, 0};
+  return form;
+}
+
+class TextsForm : public ui::Form {
+ public:
+  explicit TextsForm(ui::Runtime& rt) : Form(rt, textsLayout()) {}
+
+  ui::TextBox txtGAnswer{*this, "txtGAnswer"};
+  ui::Label lblTopic1{*this, "lblTopic1"};
+  ui::Label lblChoice1{*this, "lblChoice1"};
+  ui::Label lblQuestion{*this, "lblQuestion"};
+  ui::Label lblClue1{*this, "lblClue1"};
+  ui::Label lblValue{*this, "lblValue"};
+  ui::Label lblName30{*this, "lblName30"};
+  ui::Label lblBrivazon{*this, "lblBrivazon"};
+  std::array<ui::Label, 9> words{{{*this, "lblCA"},
+                                  {*this, "lblCB"},
+                                  {*this, "lblCC"},
+                                  {*this, "lblCD"},
+                                  {*this, "lblCE"},
+                                  {*this, "lblCF"},
+                                  {*this, "lblCG"},
+                                  {*this, "lblCH"},
+                                  {*this, "lblCI"}}};
+  ui::Label lblQNumber{*this, "lblQNumber"};  // the title card's
+};
+
+const QRect kWindow(0, 0, ui::qt::QtPlatform::kWidth, ui::qt::QtPlatform::kHeight);
+
+QRect visibleRect(const ui::Element& e) {
+  const QRect r = QRectF(e.left() / 15, e.top() / 15, e.width() / 15, e.height() / 15).toRect();
+  return r & kWindow;
+}
+
+QColor toQColor(Color c) {
+  return QColor(c.r, c.g, c.b);
+}
+
+Color fromQColor(QRgb c) {
+  return Color{static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
+               static_cast<std::uint8_t>(qBlue(c))};
+}
+
+// Pixels of `rect` that differ from the label's back colour: its text.
+struct Ink {
+  int count = 0;
+  QRect bounds;
+};
+Ink inkIn(const QImage& image, const QRect& rect, QColor back) {
+  Ink ink;
+  for (int y = rect.top(); y <= rect.bottom(); ++y)
+    for (int x = rect.left(); x <= rect.right(); ++x)
+      if (image.pixelColor(x, y) != back) {
+        ++ink.count;
+        ink.bounds |= QRect(x, y, 1, 1);
+      }
+  return ink;
+}
+
+class ReadableTextTest : public ::testing::Test {
+ protected:
+  QString caption(const ui::Label& label) { return QString::fromStdString(label.caption()); }
+
+  // The whole caption, drawn unclipped as the view lays it out, stays inside the part of its
+  // label the window shows; otherwise what sticks out is what a player never sees. Faint
+  // anti-aliased fringes do not count, nor a flourish or an italic foot a pixel or two past its
+  // glyph's advance: the label clips those as it always has.
+  bool drawnWhole(const ui::Label& label) {
+    ui::qt::FormView view(nullptr, form, nullptr);
+    const ui::qt::FormView::CaptionFit fit = view.captionFit(label);
+    constexpr int kMargin = 200;
+    QImage free(kWindow.size() + QSize(2 * kMargin, 2 * kMargin), QImage::Format_ARGB32);
+    free.fill(Qt::transparent);
+    {
+      QPainter painter(&free);
+      painter.translate(kMargin, kMargin);
+      painter.setFont(fit.font);
+      painter.setPen(Qt::black);
+      painter.drawText(fit.rect, fit.flags, caption(label));
+    }
+    const QRect inside = visibleRect(label).translated(kMargin, kMargin).adjusted(-2, -2, 2, 2);
+    for (int y = 0; y < free.height(); ++y) {
+      const auto* line = reinterpret_cast<const QRgb*>(free.constScanLine(y));
+      for (int x = 0; x < free.width(); ++x)
+        if (qAlpha(line[x]) >= 96 && !inside.contains(x, y)) return false;
+    }
+    return true;
+  }
+
+  ui::qt::QtRuntime qt;
+  TextsForm form{qt.runtime()};
+};
+
+// The four captions players saw cut: the gibberish card's title past the window's right edge, a
+// long name on the right seat's tag past it too, a five-digit value wider than its panel, and a
+// topic title of three lines in a box of two.
+TEST_F(ReadableTextTest, CaptionsThatWouldBeCutAreDrawnWholeAtTheLargestSizeThatFits) {
+  struct Case {
+    ui::Label TextsForm::*label;
+    const char* caption;
+    float left;  // where the label stands when the caption shows; 0: its own place
+  };
+  // The title card's number stops sliding at 4050 twips, where the card's title replaces it.
+  const std::array<Case, 4> cases{{{&TextsForm::lblQNumber, "Baragouin", 4050},
+                                   {&TextsForm::lblName30, "Jean-Christophe", 0},
+                                   {&TextsForm::lblValue, "10000", 0},
+                                   {&TextsForm::lblTopic1, "", 0}}};
+  // The bank's longest topic title, three lines at the topic's own size.
+  std::string topic;
+  for (const auto& q : content::regularQuestions())
+    if (q.topic.size() > topic.size()) topic = q.topic;
+  for (const Case& c : cases) {
+    ui::Label& label = form.*c.label;
+    if (c.left > 0) label.setLeft(c.left);
+    label.setCaption(*c.caption ? c.caption : topic);
+    label.show();
+    SCOPED_TRACE(label.caption());
+    const QImage image = ui::qt::renderForm(form);
+    const QRect shown = visibleRect(label);
+    const QColor back = toQColor(*label.backColor());
+    const Ink ink = inkIn(image, shown, back);
+    ASSERT_GT(ink.count, 50);
+    // Nothing of the caption touches the edge where it would be cut off.
+    EXPECT_LT(ink.bounds.right(), shown.right());
+    EXPECT_LT(ink.bounds.bottom(), shown.bottom());
+    EXPECT_TRUE(drawnWhole(label));
+    // Shrunk no more than it must be: the caption still fills most of its room.
+    EXPECT_TRUE(ink.bounds.width() > 0.8 * shown.width() ||
+                ink.bounds.height() > 0.6 * shown.height())
+        << ink.bounds.width() << "x" << ink.bounds.height() << " in " << shown.width() << "x"
+        << shown.height();
+    image.save(QStringLiteral(BRIVAZON_QT_TEST_OUTPUT "/fitted-%1.png").arg(label.name().data()));
+    label.hide();
+  }
+}
+
+// Every text the bank can put in a label, in that label with its real font, shows whole.
+TEST_F(ReadableTextTest, EveryCaptionOfTheBankShowsWholeInItsLabel) {
+  std::vector<std::pair<ui::Label*, std::string_view>> shown;
+  for (const auto& q : content::regularQuestions()) {
+    shown.emplace_back(&form.lblTopic1, q.topic);
+    shown.emplace_back(&form.lblQuestion, q.question);
+    for (std::string_view choice : q.choices)
+      shown.emplace_back(&form.lblChoice1, choice);
+  }
+  for (const auto& g : content::gibberishQuestions()) {
+    shown.emplace_back(&form.lblTopic1, g.topic);
+    shown.emplace_back(&form.lblQuestion, g.sentence);
+    for (std::string_view clue : g.clues)
+      shown.emplace_back(&form.lblClue1, clue);
+  }
+  std::vector<std::string> values;
+  for (const auto& q : content::regularQuestions())
+    for (int round : {1, 2})
+      values.emplace_back(ui::num(round * q.value).view());
+  for (const auto& g : content::gibberishQuestions())
+    for (int round : {1, 2})
+      values.emplace_back(ui::num(round * g.value).view());
+  for (const auto& c : content::finalCategories()) {
+    shown.emplace_back(&form.lblTopic1, c.title);
+    values.emplace_back(ui::num(c.value).view());
+    for (std::size_t i = 0; i < c.french.size(); ++i) {
+      shown.emplace_back(&form.words[i], c.french[i]);
+      shown.emplace_back(&form.lblBrivazon, c.english[i]);
+    }
+  }
+  for (const std::string& v : values)
+    shown.emplace_back(&form.lblValue, v);
+
+  std::vector<std::string> cut;
+  for (const auto& [label, text] : shown) {
+    label->setCaption(text);
+    if (!drawnWhole(*label)) cut.push_back(std::string(label->name()) + ": " + std::string(text));
+  }
+  EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+  EXPECT_GT(shown.size(), 350u);
+}
+
+// The phrase the game reveals is wider than its box: the box shows its start, where a player
+// begins to read, and its disabled text reads on each colour the game gives the box.
+TEST_F(ReadableTextTest, ARevealedPhraseShowsFromItsFirstWordInAColourThatReads) {
+  ui::TextBox& box = form.txtGAnswer;
+  const QFontMetricsF metrics(ui::qt::fontFor(box.layout().font));
+  std::string phrase;
+  for (const auto& g : content::gibberishQuestions())
+    if (metrics.horizontalAdvance(QString::fromStdString(std::string(g.answer))) >
+        metrics.horizontalAdvance(QString::fromStdString(phrase)))
+      phrase = g.answer;
+  const QRect rect = visibleRect(box);
+  ASSERT_GT(metrics.horizontalAdvance(QString::fromStdString(phrase)), rect.width());
+  const std::string firstWord = phrase.substr(0, phrase.find(' '));
+  const int wordWidth = qCeil(metrics.horizontalAdvance(QString::fromStdString(firstWord)));
+
+  box.setEnabled(false);
+  box.show();
+  for (Color back : {Color{255, 255, 255}, Color{0, 255, 0}, Color{255, 0, 0}}) {
+    SCOPED_TRACE(::testing::Message() << int(back.r) << "," << int(back.g) << "," << int(back.b));
+    box.setBackColor(back);
+    box.setText(firstWord);
+    const QImage word = ui::qt::renderForm(form);
+    box.setText(phrase);
+    const QImage whole = ui::qt::renderForm(form);
+    // The first word stands where it stands when it is the box's only word.
+    const QRect wordArea(rect.left(), rect.top(), wordWidth + 4, rect.height());
+    EXPECT_TRUE(whole.copy(wordArea) == word.copy(wordArea)) << "the first word is out of sight";
+    // The box is its colour, and its darkest or lightest text pixel reads on it.
+    const QRect inner = rect.adjusted(3, 3, -3, -3);
+    EXPECT_EQ(whole.pixelColor(inner.topLeft()), toQColor(back));
+    double best = 1;
+    for (int y = inner.top(); y <= inner.bottom(); ++y)
+      for (int x = inner.left(); x <= inner.right(); ++x)
+        best = std::max(best, ui::contrastRatio(fromQColor(whole.pixel(x, y)), back));
+    EXPECT_GE(best, ui::kReadableContrast);
+    whole.save(QStringLiteral(BRIVAZON_QT_TEST_OUTPUT "/revealed-%1.png").arg(back.g + back.b));
+  }
+}
+
+// Typing is as it was: the caret follows what the player types, and a box the game opens again
+// for typing has its caret at the end.
+TEST_F(ReadableTextTest, APlayerTypesAtTheEndOfTheBox) {
+  ui::qt::QtPlatform& platform = qt.platform();
+  platform.enter([&] {
+    qt.runtime().load(form);
+    form.show();
+    form.txtGAnswer.show();
+  });
+  platform.showWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(platform.window()));
+  QLineEdit* edit = platform.viewOf(form)->lineEditOf(form.txtGAnswer);
+  ASSERT_EQ(platform.window()->focusWidget(), edit);
+  const QString typed = QStringLiteral("celui la est le seul dont j'eusse pu faire mon ami");
+  type(platform.window(), typed);
+  EXPECT_EQ(form.txtGAnswer.text(), typed.toStdString());
+  EXPECT_EQ(edit->cursorPosition(), typed.size());
+  // The verdict shows the typed text from its start; typing again goes on at its end.
+  platform.enter([&] { form.txtGAnswer.setEnabled(false); });
+  EXPECT_EQ(edit->cursorPosition(), 0);
+  platform.enter([&] { form.txtGAnswer.setEnabled(true); });
+  EXPECT_EQ(edit->cursorPosition(), typed.size());
+  platform.enter([&] { form.txtGAnswer.setText("Tu seras"); });
+  type(platform.window(), QStringLiteral(" pour"));
+  EXPECT_EQ(form.txtGAnswer.text(), "Tu seras pour");
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+// What keeps a text readable on any backend: the largest font size at which a caption fits the
+// room it has, and a text colour that stands out enough from the colour behind it.
+//
+// The search knows nothing of fonts: a backend hands it a test of whether the caption fits at a
+// given size, measured with its own toolkit, so the desktop and the browser shrink a caption by
+// the same rule.
+#pragma once
+
+#include "ui/layout.h"
+
+namespace ui {
+
+// The largest size from `natural` down to `smallest` at which `fits(size)` holds; `smallest`
+// when none does. A smaller size never needs more room, so the sizes that fit are one run
+// from `smallest` up and a binary search finds the top of it.
+template <class Fits>
+int largestFittingSize(int natural, int smallest, Fits&& fits) {
+  if (natural <= smallest || fits(natural)) return natural;
+  int low = smallest;  // fits, or the floor
+  int high = natural;  // does not fit
+  while (high - low > 1) {
+    const int mid = low + (high - low) / 2;
+    if (fits(mid))
+      low = mid;
+    else
+      high = mid;
+  }
+  return low;
+}
+
+// The least contrast at which a text can be read: 4.5 to 1, as accessibility guidelines ask of
+// body text.
+inline constexpr double kReadableContrast = 4.5;
+
+// The contrast of two colours, from 1 (the same) to 21 (black on white), by their relative
+// luminance in linear light.
+double contrastRatio(Color a, Color b);
+
+// `preferred` when it can be read on `back`; otherwise black or white, whichever stands out more.
+Color readableOn(Color back, Color preferred);
+
+}  // namespace ui
