@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
-#include <QtMath>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -224,43 +223,48 @@ TEST_F(ReadableTextTest, EveryCaptionOfTheBankShowsWholeInItsLabel) {
   EXPECT_GT(shown.size(), 350u);
 }
 
-// The phrase the game reveals is wider than its box: the box shows its start, where a player
-// begins to read, and its disabled text reads on each colour the game gives the box.
-TEST_F(ReadableTextTest, ARevealedPhraseShowsFromItsFirstWordInAColourThatReads) {
+// The phrase the game reveals is wider than its box at the box's own size: the box shows all
+// of it from its first word, a little smaller, and its disabled text reads on each colour the
+// game gives the box.
+TEST_F(ReadableTextTest, ARevealedPhraseShowsWholeFromItsFirstWordInAColourThatReads) {
   ui::TextBox& box = form.txtGAnswer;
-  const QFontMetricsF metrics(ui::qt::fontFor(box.layout().font));
-  std::string phrase;
+  const QFont own = ui::qt::fontFor(box.layout().font);
+  auto width = [](const QFont& font, std::string_view text) {
+    return QFontMetricsF(font).horizontalAdvance(QString::fromUtf8(text.data(), text.size()));
+  };
+  std::string_view phrase;
   for (const auto& g : content::gibberishQuestions())
-    if (metrics.horizontalAdvance(QString::fromStdString(std::string(g.answer))) >
-        metrics.horizontalAdvance(QString::fromStdString(phrase)))
-      phrase = g.answer;
+    if (width(own, g.answer) > width(own, phrase)) phrase = g.answer;
   const QRect rect = visibleRect(box);
-  ASSERT_GT(metrics.horizontalAdvance(QString::fromStdString(phrase)), rect.width());
-  const std::string firstWord = phrase.substr(0, phrase.find(' '));
-  const int wordWidth = qCeil(metrics.horizontalAdvance(QString::fromStdString(firstWord)));
+  ASSERT_GT(width(own, phrase), rect.width() - 8);
 
   box.setEnabled(false);
+  box.setText(phrase);
   box.show();
   for (Color back : {Color{255, 255, 255}, Color{0, 255, 0}, Color{255, 0, 0}}) {
     SCOPED_TRACE(::testing::Message() << int(back.r) << "," << int(back.g) << "," << int(back.b));
     box.setBackColor(back);
-    box.setText(firstWord);
-    const QImage word = ui::qt::renderForm(form);
-    box.setText(phrase);
-    const QImage whole = ui::qt::renderForm(form);
-    // The first word stands where it stands when it is the box's only word.
-    const QRect wordArea(rect.left(), rect.top(), wordWidth + 4, rect.height());
-    EXPECT_TRUE(whole.copy(wordArea) == word.copy(wordArea)) << "the first word is out of sight";
-    // The box is its colour, and its darkest or lightest text pixel reads on it.
+    const QImage image = ui::qt::renderForm(form);
+    const QFont shown = ui::qt::FormView(nullptr, form, nullptr).lineEditOf(box)->font();
+    // The box is its colour; its text begins at its left and is as wide as the whole phrase.
     const QRect inner = rect.adjusted(3, 3, -3, -3);
-    EXPECT_EQ(whole.pixelColor(inner.topLeft()), toQColor(back));
+    EXPECT_EQ(image.pixelColor(inner.topLeft()), toQColor(back));
+    const Ink ink = inkIn(image, inner, toQColor(back));
+    EXPECT_LE(ink.bounds.left(), rect.left() + 6);
+    EXPECT_LT(ink.bounds.right(), inner.right());
+    EXPECT_GE(ink.bounds.width(), width(shown, phrase) - 4);
+    EXPECT_GT(ink.bounds.width(), 0.9 * inner.width());  // no smaller than it must be
+    // Its darkest or lightest text pixel reads on it.
     double best = 1;
     for (int y = inner.top(); y <= inner.bottom(); ++y)
       for (int x = inner.left(); x <= inner.right(); ++x)
-        best = std::max(best, ui::contrastRatio(fromQColor(whole.pixel(x, y)), back));
+        best = std::max(best, ui::contrastRatio(fromQColor(image.pixel(x, y)), back));
     EXPECT_GE(best, ui::kReadableContrast);
-    whole.save(QStringLiteral(BRIVAZON_QT_TEST_OUTPUT "/revealed-%1.png").arg(back.g + back.b));
+    image.save(QStringLiteral(BRIVAZON_QT_TEST_OUTPUT "/revealed-%1.png").arg(back.g + back.b));
   }
+  // Open for typing again, the box has its own size back.
+  box.setEnabled(true);
+  EXPECT_EQ(ui::qt::FormView(nullptr, form, nullptr).lineEditOf(box)->font(), own);
 }
 
 // Typing is as it was: the caret follows what the player types, and a box the game opens again

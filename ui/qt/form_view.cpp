@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 
 #include "ui/element.h"
@@ -104,6 +106,17 @@ class BoxEdit final : public QLineEdit {
  public:
   using QLineEdit::QLineEdit;
 
+  // Whether a text shows whole in this box with this font, by the line edit's own rule: inside
+  // its frame and text margins it keeps two pixels each side, and a pixel for the caret.
+  bool showsWhole(const QString& text, const QFont& font) const {
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    const QRect room = style()
+                           ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+                           .marginsRemoved(textMargins());
+    return qRound(QFontMetricsF(font).horizontalAdvance(text)) + 2 <= room.width() - 4;
+  }
+
  protected:
   void keyPressEvent(QKeyEvent* event) override {
     QLineEdit::keyPressEvent(event);
@@ -140,6 +153,7 @@ FormView::FormView(ViewHost* host, Form& form, QWidget* parent)
     syncLineEdit(box, Property::BackColor);
     syncLineEdit(box, Property::ForeColor);
     edit->setEnabled(box.enabled());
+    fitBoxFont(i);
     placeCaret(*edit, box.enabled());
     edit->setVisible(box.visible());
     if (!host_) continue;
@@ -164,8 +178,8 @@ void FormView::setScale(qreal scale) {
   resize(qRound(QtPlatform::kWidth * scale), qRound(QtPlatform::kHeight * scale));
   for (std::size_t i = 0; i < edits_.size(); ++i) {
     if (!edits_[i]) continue;
-    edits_[i]->setFont(scaledFont(fonts_[i], scale));
     if (form_) edits_[i]->setGeometry(lineEditGeometry(*form_->elements()[i], scale));
+    fitBoxFont(i);
   }
   update();
 }
@@ -210,6 +224,7 @@ void FormView::syncLineEdit(const TextBox& box, Property p) {
       const QString text = toQString(box.text());
       if (edit->text() == text) break;
       edit->setText(text);
+      fitBoxFont(static_cast<std::size_t>(box.index()));
       placeCaret(*edit, box.enabled());
       break;
     }
@@ -218,10 +233,12 @@ void FormView::syncLineEdit(const TextBox& box, Property p) {
       break;
     case Property::Enabled:
       edit->setEnabled(box.enabled());
+      fitBoxFont(static_cast<std::size_t>(box.index()));
       placeCaret(*edit, box.enabled());
       break;
     case Property::Geometry:
       edit->setGeometry(lineEditGeometry(box, scale_));
+      fitBoxFont(static_cast<std::size_t>(box.index()));
       break;
     case Property::BackColor:
     case Property::ForeColor: {
@@ -303,6 +320,19 @@ const FormView::Fit& FormView::fitOf(std::size_t i) {
   });
   fit.font.setPixelSize(size);
   return fit;
+}
+
+void FormView::fitBoxFont(std::size_t i) {
+  const auto& edit = static_cast<BoxEdit&>(*edits_[i]);
+  QFont font = scaledFont(fonts_[i], scale_);
+  if (!edit.isEnabled() && !edit.showsWhole(edit.text(), font)) {
+    QFont trial = font;
+    font.setPixelSize(largestFittingSize(font.pixelSize(), 1, [&](int pixels) {
+      trial.setPixelSize(pixels);
+      return edit.showsWhole(edit.text(), trial);
+    }));
+  }
+  if (edit.font() != font) edits_[i]->setFont(font);
 }
 
 FormView::CaptionFit FormView::captionFit(const Label& label) {

@@ -13,8 +13,9 @@
 // the window's edges, and a caption growing as it entered would not be the slide. The fitted
 // font is worked out once per change, never while painting.
 //
-// A disabled text box shows its text from the first character, in a colour that reads on its
-// back colour; an enabled one keeps the caret at the end, where the player types.
+// A disabled text box shows its text whole (smaller when it must be) from the first character,
+// in a colour that reads on its back colour; an enabled one keeps its font and the caret at the
+// end, where the player types.
 //
 // A view draws the 640 x 480 layout at any uniform scale (full screen): the painter's transform
 // scales the labels and the line edits get scaled geometry and fonts, so text is laid out exactly
@@ -94,6 +95,9 @@ class FormView final : public QWidget {
   void syncLineEdit(const TextBox& box, Property p);
   QRect onScreen(const QRect& layoutPixels) const;
   void takeRoom(std::size_t i);
+  // A disabled box's text at the largest size of its font that shows it whole; an enabled box,
+  // where the player types, keeps its font.
+  void fitBoxFont(std::size_t i);
   const Fit& fitOf(std::size_t i);
 
   ViewHost* host_;
