@@ -147,10 +147,15 @@ constexpr std::array kBlackTimers{
     TimerLayout{"tmrSlide", true, 10},
 };
 
+// A message box stands over the question, below the round, the question number and the seconds
+// left: the four choices under it (their verdict colours) and the scores stay in sight.
+constexpr ui::Area kMessageArea{1200, 720, 7200, 1860};
+
 }  // namespace
 
-const ui::FormLayout kFrmGame{"frmGame",     kAppTitle,   Color{255, 192, 128},
-                              kGameElements, kGameTimers, 0};
-const ui::FormLayout kFrmBlack{"frmBlack", "", kBlack, kBlackElements, kBlackTimers, 1};
+const ui::FormLayout kFrmGame{"frmGame",   kAppTitle, Color{255, 192, 128}, kGameElements,
+                              kGameTimers, 0,         kMessageArea};
+const ui::FormLayout kFrmBlack{"frmBlack",   "", kBlack,      kBlackElements,
+                               kBlackTimers, 1,  kMessageArea};
 
 }  // namespace game

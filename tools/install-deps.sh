@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake g++ make pkg-config qt6-base-dev qt6-base-private-dev libgl-dev libcanberra-dev
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-comic-neue
+  libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev fonts-liberation2 fonts-comic-neue
   fonts-dancingscript fonts-texgyre fonts-dejavu-core $*"
 
 missing=""

@@ -55,6 +55,14 @@ struct TimerLayout {
   int interval = 0;
 };
 
+// A rectangle of a window, in twips.
+struct Area {
+  float left = 0;
+  float top = 0;
+  float width = 0;
+  float height = 0;
+};
+
 struct FormLayout {
   std::string_view name{};
   std::string_view caption{};
@@ -62,6 +70,9 @@ struct FormLayout {
   std::span<const ElementLayout> elements;  // in the order the window holds them
   std::span<const TimerLayout> timers;      // in the order same-instant ties fire
   int rank = 0;                             // windows earlier in rank fire their timers first
+  // Where a message box stands while this window is in front, clear of what a player must still
+  // see meanwhile; an empty area centres it on the window.
+  Area messageArea{};
 };
 
 // Twips per logical pixel at 96 dots per inch.

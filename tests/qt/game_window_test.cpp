@@ -90,18 +90,18 @@ TEST_F(GameWindowTest, KeysPressedWhileAMessageBoxWaitsNeverReachTheGame) {
   choseOnePlayer();
   QTimer poll;
   bool boxSeen = false;
-  whenBoxOpens(poll, [&](QMessageBox& box) {
+  whenBoxOpens(poll, [&](ui::qt::MessagePanel& box) {
     boxSeen = true;
-    EXPECT_EQ(box.windowTitle(), QStringLiteral("Pas de nom!"));
-    EXPECT_EQ(box.parentWidget(), window());
-    EXPECT_EQ(box.textFormat(), Qt::PlainText);
+    EXPECT_EQ(box.title(), QStringLiteral("Pas de nom!"));
+    EXPECT_EQ(box.window(), window());
+    EXPECT_EQ(box.textLabel()->textFormat(), Qt::PlainText);
     press(window(), Qt::Key_Q, "q");
     press(window(), Qt::Key_2, "2");
     press(window(), Qt::Key_Escape);
     EXPECT_FALSE(qt.runtime().ending());
     EXPECT_TRUE(frm().txtInput.text().empty());
     EXPECT_TRUE(frm().lblName20.caption().empty());
-    press(&box, Qt::Key_Return, "\r");
+    press(window(), Qt::Key_Return, "\r");
   });
   // An empty name: the box opens inside this key press and closes before it returns.
   press(window(), Qt::Key_Return, "\r");

@@ -166,9 +166,9 @@ TEST_F(QtPlatformTest, OtherTimersRunWhileAHandlerWaitsInABoxThatKeepsKeysFromTh
   EXPECT_FALSE(platform().armedFor().has_value());  // an idle game never wakes
   QTimer poll;
   int countAtOpen = -1, countAtClose = -1;
-  whenBoxOpens(poll, [&](QMessageBox& box) {
+  whenBoxOpens(poll, [&](ui::qt::MessagePanel& box) {
     EXPECT_EQ(box.text(), QStringLiteral("Un moment"));
-    EXPECT_EQ(box.windowTitle(), QStringLiteral("Attente"));
+    EXPECT_EQ(box.title(), QStringLiteral("Attente"));
     countAtOpen = form.countTicks;
     EXPECT_TRUE(platform().armedFor().has_value());
     spin(120);
@@ -176,7 +176,7 @@ TEST_F(QtPlatformTest, OtherTimersRunWhileAHandlerWaitsInABoxThatKeepsKeysFromTh
     press(window(), Qt::Key_Escape);
     countAtClose = form.countTicks;
     EXPECT_EQ(form.boxTicks, 1);  // due eleven times meanwhile, never re-entered
-    press(&box, Qt::Key_Return, "\r");
+    press(window(), Qt::Key_Return, "\r");
   });
   run([&] {
     form.tmrBox.setEnabled(true);
@@ -301,7 +301,7 @@ TEST_F(QtPlatformTest, CloseButtonEndsTheGameAtOnceWhileABoxWaits) {
   form.quitOnUnload = true;
   QTimer poll;
   int countAtClose = -1;
-  whenBoxOpens(poll, [&](QMessageBox&) {
+  whenBoxOpens(poll, [&](ui::qt::MessagePanel&) {
     spin(30);
     pressCloseButton(window());
     countAtClose = form.countTicks;
@@ -330,7 +330,7 @@ TEST_F(QtPlatformTest, WhileABoxWaitsNoKeyOrClickReachesTheWindowOrItsTextBox) {
   ASSERT_EQ(window()->focusWidget(), entryEdit());
   QTimer poll;
   bool seen = false;
-  whenBoxOpens(poll, [&](QMessageBox& box) {
+  whenBoxOpens(poll, [&](ui::qt::MessagePanel& box) {
     seen = true;
     type(window(), "ab");
     press(window(), Qt::Key_Return, "\r");
@@ -339,9 +339,9 @@ TEST_F(QtPlatformTest, WhileABoxWaitsNoKeyOrClickReachesTheWindowOrItsTextBox) {
     QCoreApplication::sendEvent(entryEdit(), &compose);
     QTest::mouseClick(entryEdit(), Qt::LeftButton);
     EXPECT_FALSE(rt().ending());
-    EXPECT_EQ(box.windowTitle(), QStringLiteral("Attente"));
+    EXPECT_EQ(box.title(), QStringLiteral("Attente"));
     run([&] { form.tmrBox.setEnabled(false); });
-    press(&box, Qt::Key_Return, "\r");
+    press(window(), Qt::Key_Return, "\r");
   });
   run([&] { form.tmrBox.setEnabled(true); });
   ASSERT_TRUE(waitUntil([&] { return form.pastBox; }));

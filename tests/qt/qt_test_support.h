@@ -7,11 +7,14 @@
 #include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMessageBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <functional>
+
+#include "ui/qt/message_panel.h"
 
 namespace brivazon_test {
 
@@ -48,18 +51,23 @@ inline void pressCloseButton(QWidget* window) {
       window->windowHandle());
 }
 
-// The message box that is up, if one is.
-inline QMessageBox* openBox() {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
-  return nullptr;
+// The message box that is up, if one is; of several, the newest, which has the keyboard.
+inline ui::qt::MessagePanel* openBox() {
+  ui::qt::MessagePanel* found = nullptr;
+  for (QWidget* w : QApplication::allWidgets()) {
+    auto* box = dynamic_cast<ui::qt::MessagePanel*>(w);
+    if (!box || !box->isVisible()) continue;
+    if (box->window()->focusWidget() == box->okButton()) return box;
+    found = box;
+  }
+  return found;
 }
 
 // Runs `act` inside the next message box's own event loop, once the box is up.
-inline void whenBoxOpens(QTimer& poll, std::function<void(QMessageBox&)> act) {
+inline void whenBoxOpens(QTimer& poll, std::function<void(ui::qt::MessagePanel&)> act) {
   poll.setInterval(5);
   QObject::connect(&poll, &QTimer::timeout, [&poll, act] {
-    QMessageBox* box = openBox();
+    ui::qt::MessagePanel* box = openBox();
     if (!box) return;
     poll.stop();
     act(*box);

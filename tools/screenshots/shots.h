@@ -4,8 +4,9 @@
 // A shot list is a scenario (the runner's commands: rnd, start, key, type, wait, ok, ...) with
 // `shot NAME` lines at the moments to picture. Each shot is the window in front, painted by the
 // game's own view exactly as the real window paints it, with the message box that is open at
-// that moment drawn over it as a dialog. Captions that size themselves are measured with the
-// real faces, so every label stands where it stands in the real window.
+// that moment drawn in it by the window's own panel, where the window shows it. Captions that size
+// themselves are measured with the real faces, so every label stands where it stands in the real
+// window.
 #pragma once
 
 #include <QImage>
@@ -26,8 +27,5 @@ struct Shot {
 // carry out, a shot with no window shown or a name used twice, writes "line N: reason" to
 // `errors` and returns false.
 bool play(std::istream& list, std::ostream& errors, std::vector<Shot>& shots, double scale = 1);
-
-// A message box as the player sees it, framed with its title, drawn centred over `scene`.
-QImage withMessageBox(const QImage& scene, const QString& title, const QString& text);
 
 }  // namespace shots

@@ -2,6 +2,9 @@
 // and program end on Qt.
 #include "ui/qt/qt_platform.h"
 
+#include <xcb/xcb.h>
+
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -9,7 +12,7 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -100,13 +103,54 @@ bool isInput(QEvent::Type type) {
   }
 }
 
+// On X11, hears of the game's window being destroyed. The window system destroys a window when
+// any program asks it to (a task manager, a script), and Qt goes on as if it were still there.
+class DestroyWatch final : public QAbstractNativeEventFilter {
+ public:
+  explicit DestroyWatch(QtPlatform& platform) : platform_(platform) {}
+
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & ~0x80) != XCB_DESTROY_NOTIFY) return false;
+    const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
+    const QWidget* window = platform_.window();
+    if (window->testAttribute(Qt::WA_WState_Created) && destroyed->window == window->winId())
+      platform_.windowDestroyed();
+    return false;
+  }
+
+ private:
+  QtPlatform& platform_;
+};
+
+// The keys that close a message box, as its OK button.
+bool closesBox(const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool isMouse(QEvent::Type type) {
+  return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+         type == QEvent::MouseButtonDblClick;
+}
+
 }  // namespace
 
 QtPlatform::QtPlatform()
     : window_(std::make_unique<GameWindow>(*this)),
-      inputGuard_(std::make_unique<InputGuard>(*this)) {
+      inputGuard_(std::make_unique<InputGuard>(*this)),
+      destroyWatch_(std::make_unique<DestroyWatch>(*this)) {
   registerFonts();
   QCoreApplication::instance()->installEventFilter(inputGuard_.get());
+  QCoreApplication::instance()->installNativeEventFilter(destroyWatch_.get());
   dispatcher_.setSingleShot(true);
   // Coarse timers may be 5% off; every game timer keeps its own fixed-rate schedule.
   dispatcher_.setTimerType(Qt::PreciseTimer);
@@ -115,6 +159,7 @@ QtPlatform::QtPlatform()
 
 QtPlatform::~QtPlatform() {
   QCoreApplication::instance()->removeEventFilter(inputGuard_.get());
+  QCoreApplication::instance()->removeNativeEventFilter(destroyWatch_.get());
   dispatcher_.stop();
   // The game's windows may already be gone: the views must not look at them any more.
   for (auto& [form, view] : views_)
@@ -151,6 +196,7 @@ void QtPlatform::setFullScreen(bool on) {
   if (on == fullScreen_ || ending()) return;
   fullScreen_ = on;
   if (on) {
+    if (!window_->isFullScreen()) normalGeometry_ = window_->geometry();
     // Window managers refuse full screen to a window whose size hints say it cannot resize.
     window_->setMinimumSize(0, 0);
     window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -160,6 +206,9 @@ void QtPlatform::setFullScreen(bool on) {
   } else {
     if (window_->isFullScreen()) window_->showNormal();
     window_->setFixedSize(kWidth, kHeight);
+    // Back where it stood: a window manager puts a window it takes out of full screen at the
+    // screen's corner, its title bar out of reach.
+    if (normalGeometry_.isValid()) window_->setGeometry(normalGeometry_);
     window_->unsetCursor();
   }
   layoutViews();
@@ -185,6 +234,18 @@ void QtPlatform::layoutViews() {
   for (auto& [form, view] : views_) {
     if (view->scale() != scale) view->setScale(scale);
     view->move(scene.topLeft());
+  }
+  placeBoxes();
+}
+
+void QtPlatform::placeBoxes() {
+  Form* front = ending() ? nullptr : runtime_->front();
+  const FormLayout* layout = front ? &front->layout() : (first_ ? &first_->layout() : nullptr);
+  if (!layout) return;
+  const QRectF area = messageArea(*layout);
+  for (MessagePanel* box : boxes_) {
+    box->place(area, sceneRect().topLeft(), sceneScale());
+    box->raise();
   }
 }
 
@@ -235,6 +296,7 @@ FormView* QtPlatform::viewOf(const Form& form) const {
 
 QWidget* QtPlatform::keyboardTarget() const {
   if (ending()) return nullptr;
+  if (!boxes_.empty()) return boxes_.back()->okButton();
   if (TextBox* box = runtime_->keyboardBox()) {
     if (FormView* view = viewOf(box->form())) return view->lineEditOf(*box);
   }
@@ -253,6 +315,8 @@ void QtPlatform::showFront() {
   view->raise();
   if (displayed_) displayed_->hide();
   displayed_ = view;
+  // An open box stays over the picture, where the new window gives it its place.
+  placeBoxes();
 }
 
 void QtPlatform::settleFocus() {
@@ -261,35 +325,27 @@ void QtPlatform::settleFocus() {
 }
 
 void QtPlatform::messageBox(std::string_view text, std::string_view title) {
-  // What the handler changed before its box (the right choice turned green at a reveal) goes on
-  // screen now, on the tick, not after the box has been built and mapped several ms later.
-  QCoreApplication::sendPostedEvents(window_.get(), QEvent::UpdateRequest);
-  QMessageBox box(window_.get());
   // Not modal: Qt withholds the close button's request from a window that a modal dialog blocks,
   // and the player must be able to end the game at any time. The input guard keeps the keys and
   // clicks meant for the window from the game instead.
-  box.setWindowModality(Qt::NonModal);
-  box.setTextFormat(Qt::PlainText);
-  box.setIcon(QMessageBox::NoIcon);
-  box.setWindowTitle(toQString(title));
-  box.setText(toQString(text));
-  box.setStandardButtons(QMessageBox::Ok);
-  box.setDefaultButton(QMessageBox::Ok);
-  box.setEscapeButton(QMessageBox::Ok);
+  MessagePanel box(toQString(title), toQString(text), window_.get());
   boxes_.push_back(&box);
   struct Pop {
-    std::vector<QMessageBox*>& boxes;
-    QMessageBox* box;
+    std::vector<MessagePanel*>& boxes;
+    MessagePanel* box;
     ~Pop() { boxes.erase(std::remove(boxes.begin(), boxes.end(), box), boxes.end()); }
   } pop{boxes_, &box};
+  placeBoxes();
+  box.show();
+  settleFocus();
+  // What the handler changed before its box (the right choice turned green at a reveal) goes on
+  // screen with the box, on the tick.
+  QCoreApplication::sendPostedEvents(window_.get(), QEvent::UpdateRequest);
   // The handler that opened the box waits in it, maybe for minutes; every other timer must
   // keep its schedule meanwhile (the waiting one is held back by the scheduler).
   arm();
   QEventLoop loop;
   QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
-  box.show();
-  box.raise();
-  box.activateWindow();
   // Program end leaves this loop too: it closes the box and exits every loop.
   loop.exec(QEventLoop::DialogExec);
   if (runtime_) runtime_->setNow(clock_.elapsed());
@@ -419,12 +475,14 @@ bool QtPlatform::filterEvent(QObject* target, QEvent* event) {
     }
   }
   if (boxes_.empty()) return false;
-  // A box is open: the game hears nothing from the window, and a click on it brings the box
-  // back to the front, where the player answers it.
-  if (event->type() == QEvent::MouseButtonPress) {
-    QMessageBox* top = boxes_.back();
-    top->raise();
-    top->activateWindow();
+  // A box is open: the game hears nothing from the window. The newest box is answered first: its
+  // OK button may be clicked, and Enter, Space and Escape press it.
+  MessagePanel* top = boxes_.back();
+  if (isMouse(event->type()) && (target == top || top->isAncestorOf(static_cast<QWidget*>(target))))
+    return false;
+  if (event->type() == QEvent::KeyPress) {
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (closesBox(key)) top->accept();
   }
   return true;
 }
@@ -434,6 +492,14 @@ bool QtPlatform::closeRequested() {
     if (first_) runtime_->closeWindow(*first_);
   });
   return ending();
+}
+
+void QtPlatform::windowDestroyed() {
+  enter([&] {
+    if (first_) runtime_->closeWindow(*first_);
+    // With no window left the game cannot go on, whatever its close handler decided.
+    if (!runtime_->ending()) runtime_->quit();
+  });
 }
 
 }  // namespace ui::qt

@@ -9,11 +9,14 @@
 // change anything, so an idle game never wakes. Program end unwinds the game's handlers with
 // ProgramEnd; every entry from Qt stops it there, so no exception crosses a Qt frame.
 //
-// A message box waits in its own event loop beside the window rather than blocking it, so that
-// the window's close button still reaches the game (a window blocked by a modal dialog never
-// hears it); an application event filter keeps the keys and clicks meant for the window from
-// the game meanwhile. F11 and Alt+Enter are the window's own: they switch it to full screen,
-// where the scene is scaled uniformly to the largest size that fits, centred on black.
+// A message box is a panel inside the scene, over the area the window in front gives its boxes,
+// and waits in its own event loop rather than blocking the window, so that the window's close
+// button still reaches the game; an application event filter keeps every key, click and typed
+// text from the game meanwhile, and closes the newest box on Enter, Space or Escape. F11 and
+// Alt+Enter are the window's own: they switch it to full screen, where the scene (boxes
+// included) is scaled uniformly to the largest size that fits, centred on black, and back to the
+// place and size the window had. A window destroyed by another program ends the game as its
+// close button does: nothing of the game would be left to see or to close.
 #pragma once
 
 #include <QElapsedTimer>
@@ -27,12 +30,13 @@
 #include "ui/platform.h"
 #include "ui/qt/desktop_sound.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/message_panel.h"
 #include "ui/runtime.h"
 
 class QEvent;
 class QKeyEvent;
 class QLineEdit;
-class QMessageBox;
+class QAbstractNativeEventFilter;
 class QObject;
 class QWidget;
 
@@ -91,7 +95,7 @@ class QtPlatform final : public Platform, public ViewHost {
   // For inspection: the game's time the dispatcher is armed for, the open message boxes, the
   // view of a window and the widget that should have the keyboard.
   std::optional<std::int64_t> armedFor() const;
-  const std::vector<QMessageBox*>& openBoxes() const { return boxes_; }
+  const std::vector<MessagePanel*>& openBoxes() const { return boxes_; }
   FormView* viewOf(const Form& form) const;
   FormView* displayedView() const { return displayed_; }
   QWidget* keyboardTarget() const;
@@ -114,6 +118,8 @@ class QtPlatform final : public Platform, public ViewHost {
   void textEdited(TextBox& box, std::string_view text) override;
   // The window's close button; true when the window may close.
   bool closeRequested();
+  // The window system destroyed the window (another program asked it to): the game ends.
+  void windowDestroyed();
   // Every event of the application passes here first; true when it must go no further.
   bool filterEvent(QObject* target, QEvent* event);
 
@@ -123,6 +129,7 @@ class QtPlatform final : public Platform, public ViewHost {
   void endEntry();
   void arm();
   void showFront();
+  void placeBoxes();
   void settleFocus();
   bool ending() const { return !runtime_ || runtime_->ending(); }
   bool inWindow(const QObject* target) const;
@@ -136,11 +143,13 @@ class QtPlatform final : public Platform, public ViewHost {
   std::vector<std::pair<const Form*, FormView*>> views_;
   FormView* displayed_ = nullptr;
   Form* first_ = nullptr;  // the game window, whose close button ends the game
-  std::vector<QMessageBox*> boxes_;
+  std::vector<MessagePanel*> boxes_;
   bool forwarding_ = false;
   bool fullScreen_ = false;
+  QRect normalGeometry_;  // the window's place and size before full screen
   DesktopSound sound_;
   std::unique_ptr<QObject> inputGuard_;
+  std::unique_ptr<QAbstractNativeEventFilter> destroyWatch_;
 };
 
 // A runtime on the Qt backend, as the application and the tests use it.
