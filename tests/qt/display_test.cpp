@@ -128,6 +128,31 @@ TEST_F(DisplayTest, AGameStartsFullScreenWithTheKeysOfTheWindowAndEscapeStillEnd
   EXPECT_TRUE(qt.runtime().ending());
 }
 
+// A box is part of the scene: it stands where the window puts it, at the scene's scale.
+TEST_F(DisplayTest, AMessageBoxInFullScreenIsScaledWithTheScene) {
+  ASSERT_NO_FATAL_FAILURE(goFullScreen());
+  const qreal scale = qt.platform().sceneScale();
+  QTimer poll;
+  QRect place;
+  int titleSize = 0;
+  QImage seen;
+  whenBoxOpens(poll, [&](ui::qt::MessagePanel& box) {
+    place = box.geometry();
+    titleSize = box.titleLabel()->font().pixelSize();
+    seen = picture();
+    press(window(), Qt::Key_Space, " ");
+  });
+  qt.platform().enter([&] { qt.runtime().messageBox("Jeu-fin!"); });
+  ASSERT_FALSE(seen.isNull());
+  // The game window's area for boxes: 80, 48, 480 pixels wide, scaled.
+  EXPECT_EQ(place.topLeft(), onScreen(80, 48));
+  EXPECT_EQ(place.width(), qRound(480 * scale));
+  EXPECT_LE(place.bottom(), onScreen(0, 172).y());
+  EXPECT_EQ(titleSize, qRound(13 * scale));
+  EXPECT_EQ(seen.pixelColor(place.topLeft() + QPoint(4, 4) * scale), QColor(36, 52, 92));
+  EXPECT_FALSE(qt.runtime().ending());
+}
+
 // Run with a screen of device pixel ratio 2 (or QT_SCALE_FACTOR=2).
 TEST_F(DisplayTest, OnAScreenScaledTwiceTheWindowHasTwiceTheDevicePixelsAndSharpText) {
   if (window()->devicePixelRatio() != 2) GTEST_SKIP() << "needs a screen scaled 2x";

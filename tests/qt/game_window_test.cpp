@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRect>
 
@@ -109,6 +110,50 @@ TEST_F(GameWindowTest, KeysPressedWhileAMessageBoxWaitsNeverReachTheGame) {
   EXPECT_FALSE(qt.runtime().ending());
   EXPECT_EQ(frm().lblName20.caption(), "Fleure");
   EXPECT_TRUE(qt.platform().openBoxes().empty());
+}
+
+// The verdict's box stands over the question, in the window itself: the verdict's colours on the
+// choices and the scores stay in sight, and its whole title shows.
+TEST_F(GameWindowTest, AVerdictsBoxLeavesTheChoicesAndTheScoresInSightAndShowsItsWholeTitle) {
+  qt.platform().enter([&] {
+    for (ui::Label* badge : {&frm().lblPNumber, &frm().lbl1P, &frm().lbl2P, &frm().lbl3P})
+      badge->hide();
+    for (ui::Label* choice : {&frm().lblChoice1, &frm().lblChoice2, &frm().lblChoice3,
+                              &frm().lblChoice4, &frm().lblQ, &frm().lblP})
+      choice->show();
+    frm().lblChoice1.setBackColor(game::kRed);
+    frm().lblChoice2.setBackColor(game::kGreen);
+  });
+  QTimer poll;
+  QImage seen;
+  QRect place;
+  bool wholeTitle = false;
+  whenBoxOpens(poll, [&](ui::qt::MessagePanel& box) {
+    seen = picture();
+    place = box.geometry();
+    EXPECT_EQ(box.title(), QStringLiteral("Brivazon!"));
+    EXPECT_EQ(box.text(), QStringLiteral("C'est incorrect."));
+    const QLabel& title = *box.titleLabel();
+    wholeTitle =
+        title.fontMetrics().horizontalAdvance(title.text()) <= title.contentsRect().width();
+    press(window(), Qt::Key_Return, "\r");
+  });
+  qt.platform().enter([&] { qt.runtime().messageBox("C'est incorrect."); });
+  ASSERT_FALSE(seen.isNull());
+  seen.save(QStringLiteral(BRIVAZON_QT_TEST_OUTPUT "/verdict-box.png"));
+  EXPECT_TRUE(wholeTitle);
+  // The panel's dark title bar, over the question's place and above the first choice (y 176).
+  EXPECT_EQ(seen.pixelColor(place.topLeft() + QPoint(4, 4)), QColor(36, 52, 92));
+  EXPECT_LT(place.bottom(), 176);
+  // The right edges of choices 1 and 2, and the two scores.
+  for (int y = 178; y < 214; y += 4) {
+    EXPECT_EQ(seen.pixelColor(454, y), QColor(255, 0, 0)) << y;
+    EXPECT_EQ(seen.pixelColor(454, y + 48), QColor(0, 255, 0)) << y;
+  }
+  const auto score = frm().lblQ.backColor();
+  ASSERT_TRUE(score.has_value());
+  EXPECT_EQ(seen.pixelColor(20, 444), QColor(score->r, score->g, score->b));
+  EXPECT_EQ(seen.pixelColor(620, 444), QColor(score->r, score->g, score->b));
 }
 
 // The README's pictures are painted away from the window: they must be the window's own picture.

@@ -3,6 +3,7 @@
 // faces, the one window's close button (with and without a box open) and its full-screen keys.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QImage>
 #include <QInputMethodEvent>
@@ -49,7 +50,8 @@ constexpr ui::ElementLayout kElements[] = {
     {"lblSized", Kind::Label, "", 0, 6000, 0, 600, std::nullopt, std::nullopt,
      ui::FontStyle{"Times New Roman", 15.75f, 700, true}, Align::Left, true, true},
 };
-constexpr ui::TimerLayout kTimers[] = {{"tmrBox", false, 10}, {"tmrCount", false, 5}};
+constexpr ui::TimerLayout kTimers[] = {
+    {"tmrBox", false, 10}, {"tmrCount", false, 5}, {"tmrLate", false, 10}};
 constexpr ui::FormLayout kTestSpec{"frmTest", "Test", kNavy, kElements, kTimers, 0};
 constexpr ui::FormLayout kOtherSpec{"frmOther", "", Color{0, 0, 0}, {}, {}, 1};
 
@@ -59,6 +61,7 @@ class TestForm : public ui::Form {
     txtEntry.onKeyDown(ui::bindKey<&TestForm::txtEntry_KeyDown>(this));
     tmrBox.onTimer(ui::bind<&TestForm::tmrBox_Timer>(this));
     tmrCount.onTimer(ui::bind<&TestForm::tmrCount_Timer>(this));
+    tmrLate.onTimer(ui::bind<&TestForm::tmrLate_Timer>(this));
   }
 
   ui::TextBox txtEntry{*this, "txtEntry"};
@@ -66,10 +69,12 @@ class TestForm : public ui::Form {
   ui::Label lblSized{*this, "lblSized"};
   ui::Timer tmrBox{*this, "tmrBox"};
   ui::Timer tmrCount{*this, "tmrCount"};
+  ui::Timer tmrLate{*this, "tmrLate"};
 
   std::vector<int> keyPresses;
   std::vector<std::pair<int, std::string>> keyDowns;  // the code, and the text at that moment
-  int boxTicks = 0, countTicks = 0, unloads = 0;
+  int boxTicks = 0, countTicks = 0, unloads = 0, boxesClosed = 0;
+  std::vector<std::string> answered;  // the boxes' titles, in the order they were answered
   int quitAtCount = 0;
   bool quitOnUnload = false, pastBox = false;
 
@@ -86,6 +91,13 @@ class TestForm : public ui::Form {
     ++boxTicks;
     runtime().messageBox("Un moment", "Attente");
     pastBox = true;
+    ++boxesClosed;
+    answered.emplace_back("Attente");
+  }
+  void tmrLate_Timer() {
+    tmrLate.setEnabled(false);
+    runtime().messageBox("Plus tard", "Suite");
+    answered.emplace_back("Suite");
   }
   void tmrCount_Timer() {
     if (++countTicks == quitAtCount) runtime().quit();
@@ -191,6 +203,71 @@ TEST_F(QtPlatformTest, OtherTimersRunWhileAHandlerWaitsInABoxThatKeepsKeysFromTh
     form.tmrCount.setEnabled(false);
   });
   EXPECT_FALSE(platform().armedFor().has_value());
+}
+
+// The box is the window's own: a panel in the scene that only the keys of an answer close, and a
+// dialog named by its title for assistive technologies.
+TEST_F(QtPlatformTest, EnterSpaceAndEscapeCloseTheBoxInTheSceneAsItsOkAndNoOtherKeyDoes) {
+  const std::vector<std::pair<Qt::Key, QString>> answers{
+      {Qt::Key_Return, "\r"}, {Qt::Key_Space, " "}, {Qt::Key_Escape, ""}};
+  std::size_t handled = 0;
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    ui::qt::MessagePanel* box = openBox();
+    if (!box || form.boxesClosed != static_cast<int>(handled) || handled >= answers.size()) return;
+    EXPECT_EQ(box->window(), window());
+    const QImage seen = window()->grab().toImage();
+    const QPoint bar = box->geometry().topLeft() + QPoint(4, 4);
+    EXPECT_EQ(seen.pixelColor(bar), QColor(36, 52, 92));
+    QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(box);
+    EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+    EXPECT_EQ(dialog->text(QAccessible::Name), QStringLiteral("Attente"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(box->textLabel())->text(QAccessible::Name),
+              QStringLiteral("Un moment"));
+    for (Qt::Key key : {Qt::Key_X, Qt::Key_1, Qt::Key_Tab, Qt::Key_F1})
+      press(window(), key, key == Qt::Key_Tab ? "\t" : QString(QChar(key)).toLower());
+    EXPECT_EQ(openBox(), box);
+    if (++handled == answers.size()) run([&] { form.tmrBox.setEnabled(false); });
+    press(window(), answers[handled - 1].first, answers[handled - 1].second);
+  });
+  poll.start();
+  run([&] { form.tmrBox.setEnabled(true); });
+  ASSERT_TRUE(waitUntil([&] { return form.boxesClosed == 3; }));
+  EXPECT_EQ(openBox(), nullptr);
+  EXPECT_TRUE(form.keyPresses.empty());
+  EXPECT_FALSE(rt().ending());
+}
+
+// A timer's box that opens while another waits stands over it and is answered first.
+TEST_F(QtPlatformTest, ABoxOpenedWhileAnotherWaitsIsOnTopAndAnsweredFirst) {
+  std::vector<QString> seen;
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    const auto& boxes = platform().openBoxes();
+    if (boxes.size() == 1 && seen.empty()) {
+      seen.push_back(boxes.back()->title());
+      run([&] {
+        form.tmrBox.setEnabled(false);
+        form.tmrLate.setEnabled(true);
+      });
+    } else if (boxes.size() == 2 && seen.size() == 1) {
+      seen.push_back(openBox()->title());
+      ui::qt::MessagePanel* newest = boxes.back();
+      const QPoint middle = newest->geometry().center();
+      EXPECT_TRUE(newest->isAncestorOf(window()->childAt(middle)));
+      press(window(), Qt::Key_Return, "\r");
+    } else if (boxes.size() == 1 && seen.size() == 2) {
+      seen.push_back(openBox()->title());
+      press(window(), Qt::Key_Return, "\r");
+    }
+  });
+  poll.start();
+  run([&] { form.tmrBox.setEnabled(true); });
+  ASSERT_TRUE(waitUntil([&] { return form.pastBox; }));
+  EXPECT_EQ(seen, (std::vector<QString>{"Attente", "Suite", "Attente"}));
+  EXPECT_EQ(form.answered, (std::vector<std::string>{"Suite", "Attente"}));
 }
 
 // Late wake-ups fire every tick that fell due, so a timer keeps its rate against the real clock.
@@ -372,6 +449,8 @@ TEST_F(QtPlatformTest, ModifierKeysPressedAloneNeverReachATextBoxHandler) {
 // never hears them, and every other key still goes where it went.
 TEST_F(QtPlatformTest, F11AndAltEnterSwitchFullScreenAndNeverReachTheGame) {
   const QSize screen = window()->screen()->size();
+  window()->move(100, 60);
+  const QRect placed = window()->geometry();
   press(window(), Qt::Key_F11);
   EXPECT_TRUE(platform().fullScreen());
   ASSERT_TRUE(waitUntil([&] { return window()->size() == screen; }));
@@ -380,6 +459,7 @@ TEST_F(QtPlatformTest, F11AndAltEnterSwitchFullScreenAndNeverReachTheGame) {
   press(window(), Qt::Key_Return, "\r", Qt::AltModifier);
   EXPECT_FALSE(platform().fullScreen());
   ASSERT_TRUE(waitUntil([&] { return window()->size() == QSize(640, 480); }));
+  EXPECT_EQ(window()->geometry(), placed);
   EXPECT_EQ(window()->focusWidget(), entryEdit());
   press(window(), Qt::Key_Enter, "\r", Qt::AltModifier | Qt::KeypadModifier);
   EXPECT_TRUE(platform().fullScreen());
