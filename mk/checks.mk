@@ -1,12 +1,13 @@
 # The real-window checks: the game's figures and one whole game under Xvfb, ending it by hand in
-# every phase, and the proof that it writes no file and opens no network socket. Each installs
-# what it needs (Xvfb, xdotool, python3-xlib, strace) and builds the game first.
+# every phase, and the proof that it writes no file and opens no network socket, all under a
+# window manager as on a desktop. Each installs what it needs (Xvfb, openbox, xdotool,
+# python3-xlib, strace) and builds the game first.
 
 WINDOW_OUT ?= $(BUILD)/window-check
 WINDOW_GAME ?= $(BUILD)/app/brivazon
 WINDOW_PY := /usr/bin/python3
 WINDOW_TOOLS := tools/window
-WINDOW_DEPS := xvfb xdotool python3-xlib strace
+WINDOW_DEPS := xvfb openbox xdotool python3-xlib strace
 
 .PHONY: check-window check-window-figures check-window-ending check-window-files \
 	check-window-tools window-deps

@@ -1,13 +1,15 @@
 #!/usr/bin/python3
-"""Ending the real game by hand, under a private Xvfb: Escape and the window's close button in
-every phase and on both windows, also while a message box is open.
+"""Ending the real game by hand, under a private Xvfb with a window manager: Escape and the
+window's close button in every phase and on both windows, also while a message box is open, and
+the window destroyed by another program.
 
 For each place of a one-player game and each way out, a fresh game is brought there with real
 keys, then ended: Escape (on an open box it presses the box's OK, as a player's Escape does, so
-Escape is pressed again until the game is gone) or the close button of the game window (the
-WM_DELETE_WINDOW message a window manager sends for it). The game passes when its process exits
-with status 0 within a second of the last key, no window is shown after it, and it printed
-nothing on its error output.
+Escape is pressed again until the game is gone), the close button of the game window (the
+WM_DELETE_WINDOW message a window manager sends for it), or, at a few places with and without a
+box open, the window destroyed from outside (what `xdotool windowclose` does). The game passes
+when its process exits with status 0 within a second of the last key, no window is shown after
+it, and it printed nothing on its error output.
 """
 
 import argparse
@@ -94,28 +96,35 @@ PLACES = (
     ("a verdict's box", to_verdict_box),
     ("a reveal's box", to_reveal_box),
 )
+# Destroying the window is tried where no box is open and where one is.
+DESTROYED_AT = ("the player count", "the missing-name box", "a question", "a verdict's box")
 
 
 def end(g, how):
-    """Ends the game `how` ("Escape" or "close"); returns (exit status or None, keys pressed,
-    ms from the last action to the exit, windows shown after the last action)."""
+    """Ends the game `how` ("Escape", "close" or "destroyed"); returns (exit status or None,
+    keys pressed, ms from the last action to the exit, windows shown after the last action)."""
     s = g.screen
     presses = 0
     while True:
         maps_before = len(s.log)
+        damage = len(s.damage)
         if how == "close":
             sent = time.monotonic()
             s.close_window(g.window.id)
+        elif how == "destroyed":
+            sent = time.monotonic()
+            s.destroy_window(g.window.id)
         else:
             sent = s.key("Escape")
             presses += 1
         status = g.wait_exit(1.0)
         shown = [top.title for _, kind, top in s.log[maps_before:] if kind == "map"]
-        if status is not None or how == "close" or presses >= 5:
+        if status is not None or how != "Escape" or presses >= 5:
             return status, presses, (time.monotonic() - sent) * 1000, shown
         # Escape pressed the OK of a box: the game goes on, and Escape comes again once the
-        # box is gone (a box that follows it is closed the same way).
-        s.wait(lambda: not g.boxes() or len(s.log) > maps_before, 2, "the box to close")
+        # window has drawn what follows the box (a box that follows it is closed the same way).
+        s.wait(lambda: s.damage_since(damage, g.bar()) or len(s.log) > maps_before, 2,
+               "the box to close")
         s.run(0.2)
 
 
@@ -127,7 +136,8 @@ def main():
     with Xvfb() as server:
         screen = Screen(server.name)
         for where, reach in PLACES:
-            for how in ("Escape", "close"):
+            ways = ("Escape", "close") + (("destroyed",) if where in DESTROYED_AT else ())
+            for how in ways:
                 g = G.Game(screen, args.game)
                 try:
                     g.find_window()

@@ -7,7 +7,9 @@ the waiting game (the player count, a name being typed, the topic choice) agains
 polls plainly at 1 ms and 5 ms; the frame rate of the 10 ms animations (the count badges and the
 first name prompt, the welcome line, every question card); the time from a question's countdown
 start to its reveal; how soon a buzz key is painted; the peak memory of the whole game. The
-game is checked at every stage by the colours of known places and a screenshot is kept.
+game is checked at every stage by the colours of known places and a screenshot is kept: the
+verdict's colours on the choices while its message box is open, and full screen and back (the
+window where it stood, at its size, its title bar on the screen).
 
 Prints a table of every figure against its goal. A figure that misses its goal by more than the
 machine's noise is measured again in a second run before the check fails.
@@ -162,10 +164,39 @@ class WholeGame:
                    G.topic_choice(g.view()))
         self.shot("04-topic-choice")
         self.measure_idle("topic choice", 10)
+        self._full_screen_and_back(g)
 
         for q in range(1, 15):
             self._question(g, q)
         self._final(g)
+
+    def _full_screen_and_back(self, g):
+        s, stage = self.screen, "full screen"
+        before = s.geometry(g.window.id)
+        g.press("F11")
+        try:
+            s.wait(lambda: s.geometry(g.window.id) == Rect(0, 0, 1024, 768), 3,
+                   "the window to cover the screen")
+            covered = True
+        except Timeout:
+            covered = False
+        self.check(stage, "F11 covers the screen", covered)
+        s.run(0.3)
+        self.shot("04-full-screen", whole_screen=True)
+        g.press("F11")
+        try:
+            s.wait(lambda: s.geometry(g.window.id) == before, 3, "the window to come back")
+            back = True
+        except Timeout:
+            back = False
+        s.run(0.3)
+        self.shot("04-back-from-full-screen", whole_screen=True)
+        frame = s.frame_geometry(s.mapped[g.window.id])
+        self.check(stage, f"F11 again: back at {before}, now {s.geometry(g.window.id)}", back)
+        self.check(stage, f"its title bar on the screen (frame at {frame.x}, {frame.y})",
+                   frame.y >= 0 and frame.y < before.y)
+        g.refresh()
+        g.wait_screen(G.topic_choice, 5, "the topic choice after full screen")
 
     def _question(self, g, q):
         s, win, stage = self.screen, g.window.rect, f"question {q}"
@@ -197,17 +228,12 @@ class WholeGame:
             begun = M.clock_start(ticks, start)
             self.countdowns.append((reveal - begun) * 1000)
             self.from_first_frame.append((reveal - start) * 1000)
-            # The box stands over the choices: moved below the window, it uncovers them.
-            s.move_window(box.id, box.rect.x, win.y + win.h + 10)
-            try:
-                s.wait(lambda: G.revealed(g.view()), 2, "the green choice")
-                green = True
-            except Timeout:
-                green = False
-            self.check(stage, "the right choice green at the reveal", green)
+            # The box stands over the question, clear of the choices.
+            v = g.view()
+            self.check(stage, "the right choice green while the reveal's box is open",
+                       G.revealed(v) and G.box_open(v))
             if q == 2:
-                s.run(0.3)  # the moved box paints itself again
-                self.shot("06-reveal", whole_screen=True)
+                self.shot("06-reveal")
         else:
             mark = len(s.damage)
             banner = G.BANNER.moved(win.x, win.y)
@@ -216,6 +242,12 @@ class WholeGame:
                            f"{stage}'s buzz to be painted")
             self.buzzes["question"].append((drawn.t - sent) * 1000)
             g.press("1")
+            g.wait_box(5, f"{stage}'s verdict")
+            v = g.view()
+            self.check(stage, "the verdict's colour on the choices while its box is open",
+                       G.verdict(v) and G.box_open(v))
+            if q == 1:
+                self.shot("06-verdict")
         g.close_boxes_until(G.topic_choice, 25, f"the topic choice after {stage}")
         s.run(0.1)
 
@@ -240,8 +272,8 @@ class WholeGame:
             s.run(random.uniform(0.03, 0.07))
         g.wait_box(2)
         self.shot("08-game-over", whole_screen=True)
-        g.press("Return")
-        g.screen.wait(lambda: g.boxes(), 5, "the result")
+        g.answer_box()
+        g.wait_box(5, "the result")
         self.shot("09-result", whole_screen=True)
         g.press("Return")
         self.status = g.wait_exit(5)

@@ -39,7 +39,9 @@ BANNER = Rect(116, 88, 410, 24)
 MIDDLE_SCORE = Rect(264, 440, 113, 33)
 MIDDLE_SCORE_EDGE = Rect(265, 441, 3, 31)
 
-BOX_TITLES = ("Brivazon!", "Pas de nom!")
+# A message box is drawn in the window, over the question: the left end of its dark title bar.
+BOX_BAR = Rect(82, 50, 4, 16)
+BAR = (36, 52, 92)
 # A screen is looked at once nothing has been drawn in the window for this long (the window
 # colour of round 2 follows the question's first frame by one 5 ms tick).
 SETTLE = 0.03
@@ -89,8 +91,24 @@ def revealed(v):
     return any(v.is_(r, GREEN) for r in CHOICES)
 
 
+def verdict(v):
+    """A choice shows the verdict: green for the right one, red for a wrong one."""
+    return any(v.is_(r, GREEN, RED) for r in CHOICES)
+
+
+def box_open(v):
+    return v.is_(BOX_BAR, BAR)
+
+
 def final_round(v):
     return v.is_(EDGE, BLACK) and v.is_(MIDDLE_SCORE_EDGE, SCORE, GREEN, RED)
+
+
+class Box:
+    """A message box open in the window, and when its title bar was last drawn."""
+
+    def __init__(self, drawn_at):
+        self.mapped_at = drawn_at
 
 
 class Game:
@@ -122,9 +140,28 @@ class Game:
     def view(self):
         return View(self.screen, self.window.rect)
 
+    def refresh(self):
+        """Reads the window's place again (the window manager may have moved it)."""
+        self.window.rect = self.screen.geometry(self.window.id)
+
+    def bar(self):
+        return BOX_BAR.moved(self.window.rect.x, self.window.rect.y)
+
     def boxes(self):
-        return [w for w in self.screen.mapped.values()
-                if w.id != self.window.id and w.title in BOX_TITLES]
+        """The message box open in the window, as a list of none or one."""
+        if self.window is None or not box_open(self.view()):
+            return []
+        drawn = self.screen.last_damage(self.bar(), self.mark)
+        return [Box(drawn.t if drawn else time.monotonic())]
+
+    def answer_box(self, key="Return"):
+        """Presses `key` on the open box and waits until the window has drawn what follows it
+        (the game under it, or the next box in its place)."""
+        mark = len(self.screen.damage)
+        self.press(key)
+        self.screen.wait(lambda: self.screen.damage_since(mark, self.bar()), 5,
+                         "the box to close")
+        self.screen.run(SETTLE)
 
     def wait_box(self, timeout, what="a message box"):
         """Waits for a box to open, then as long as a player would take to see it: a key
@@ -174,10 +211,8 @@ class Game:
                 max(end - time.monotonic(), 0), what)
             if outcome == "screen":
                 return closed
-            box = self.boxes()[0]
             self.screen.run(BOX_SEEN)
-            self.press("Return")
-            self.screen.wait(lambda: box.id not in self.screen.mapped, 5, "the box to close")
+            self.answer_box()
             closed += 1
 
     # The end.

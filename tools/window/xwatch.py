@@ -1,7 +1,9 @@
 """Watching and driving a real window from outside, through the X server it is drawn on.
 
-One X client of our own listens on the root window: every top-level window mapped or unmapped
-(the game window, its message boxes) and, through the DAMAGE extension, every rectangle drawn
+The server runs a window manager (Debian's openbox), as a desktop does: it frames, places and
+takes full screen for the windows. One X client of our own listens on the root window: every
+top-level window mapped or unmapped (the game's window, found inside the frame the window manager
+puts around it) and, through the DAMAGE extension, every rectangle drawn
 anywhere on the screen, each stamped with the monotonic time at which it reached us. Keys go in
 through XTEST, the request xdotool sends too; pixels come back through GetImage. The process
 under watch is never touched, so what is measured is what a player would see.
@@ -51,11 +53,12 @@ class Damage:
 
 @dataclass
 class TopLevel:
-    id: int
+    id: int          # the program's own window
     title: str
-    rect: Rect
+    rect: Rect       # its inside, in screen coordinates
     mapped_at: float
     unmapped_at: float = None
+    frame: int = 0   # the root's child that holds it: the window manager's frame, or itself
 
 
 @dataclass
@@ -105,12 +108,15 @@ def write_png(path, width, height, rgb):
 
 
 class Xvfb:
-    """A private virtual X server on a free display number, for as long as the `with` lasts."""
+    """A private virtual X server on a free display number, with a window manager, for as long
+    as the `with` lasts."""
 
-    def __init__(self, width=1024, height=768):
+    def __init__(self, width=1024, height=768, window_manager=True):
         self.size = (width, height)
         self.proc = None
+        self.wm = None
         self.name = None
+        self.window_manager = window_manager
 
     def __enter__(self):
         read_end, write_end = os.pipe()
@@ -129,15 +135,36 @@ class Xvfb:
                     raise RuntimeError("Xvfb did not start")
                 number += part
         self.name = ":" + number.decode().strip()
+        if self.window_manager:
+            self._start_window_manager()
         return self
 
-    def __exit__(self, *exc):
-        self.proc.terminate()
+    def _start_window_manager(self):
+        env = dict(os.environ, DISPLAY=self.name)
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # It is ready once it names itself on the root window, as the EWMH has it.
+        d = display.Display(self.name)
+        check = d.intern_atom("_NET_SUPPORTING_WM_CHECK")
+        end = time.monotonic() + 10
         try:
-            self.proc.wait(5)
-        except subprocess.TimeoutExpired:
-            self.proc.kill()
-            self.proc.wait()
+            while d.screen().root.get_full_property(check, X.AnyPropertyType) is None:
+                if time.monotonic() > end or self.wm.poll() is not None:
+                    raise RuntimeError("the window manager (openbox) did not start")
+                time.sleep(0.05)
+        finally:
+            d.close()
+
+    def __exit__(self, *exc):
+        for proc in (self.wm, self.proc):
+            if proc is None:
+                continue
+            proc.terminate()
+            try:
+                proc.wait(5)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                proc.wait()
 
 
 class Screen:
@@ -158,7 +185,8 @@ class Screen:
         self.damage_code = (self.d.query_extension("DAMAGE").first_event +
                             damage.DamageNotifyCode)
         self.damage = []   # every Damage since start, in arrival order
-        self.mapped = {}   # window id -> TopLevel, the top-level windows on screen now
+        self.mapped = {}   # window id -> TopLevel, the programs' windows on screen now
+        self.frames = {}   # the root's child that holds a window -> its id
         self.log = []      # (time, "map" or "unmap", TopLevel), in arrival order
         self.d.sync()
 
@@ -199,9 +227,10 @@ class Screen:
             top = self._describe(e.window, t)
             if top:
                 self.mapped[top.id] = top
+                self.frames[top.frame] = top.id
                 self.log.append((t, "map", top))
         elif e.type in (X.UnmapNotify, X.DestroyNotify) and e.event == self.root:
-            top = self.mapped.pop(e.window.id, None)
+            top = self.mapped.pop(self.frames.pop(e.window.id, e.window.id), None)
             if top:
                 top.unmapped_at = t
                 self.log.append((t, "unmap", top))
@@ -209,15 +238,44 @@ class Screen:
             a = e.area
             self.damage.append(Damage(t, Rect(a.x, a.y, a.width, a.height)))
 
-    def _describe(self, window, t):
+    def _title(self, window):
+        title = window.get_full_text_property(self.d.intern_atom("_NET_WM_NAME"))
+        return title if title is not None else window.get_wm_name()
+
+    def _client(self, frame):
+        """The program's window inside a window manager's frame (the one with WM_STATE, or else
+        the first with a title), or the frame itself when nothing frames it."""
+        state = self.d.intern_atom("WM_STATE")
+        todo, titled = [frame], None
+        while todo:
+            w = todo.pop(0)
+            if w.get_full_property(state, X.AnyPropertyType) is not None:
+                return w
+            if titled is None and self._title(w):
+                titled = w
+            todo.extend(w.query_tree().children)
+        return titled or frame
+
+    def _describe(self, frame, t):
         try:
-            g = window.get_geometry()
-            title = window.get_full_text_property(self.d.intern_atom("_NET_WM_NAME"))
-            if title is None:
-                title = window.get_wm_name()
+            window = self._client(frame)
+            title = self._title(window)
+            rect = self.geometry(window.id)
         except error.XError:
             return None  # gone again before we could look
-        return TopLevel(window.id, title or "", Rect(g.x, g.y, g.width, g.height), t)
+        return TopLevel(window.id, title or "", rect, t, frame=frame.id)
+
+    def geometry(self, window_id):
+        """Where a window's inside is on the screen now."""
+        window = self.d.create_resource_object("window", window_id)
+        g = window.get_geometry()
+        at = window.translate_coords(self.root, 0, 0)
+        return Rect(-at.x, -at.y, g.width, g.height)
+
+    def frame_geometry(self, top):
+        """Where the window manager's frame around a window is on the screen now."""
+        g = self.d.create_resource_object("window", top.frame).get_geometry()
+        return Rect(g.x, g.y, g.width, g.height)
 
     def damage_since(self, index, rect=None):
         """The damage events from position `index` on, those touching `rect` if given."""
@@ -252,6 +310,12 @@ class Screen:
     def move_window(self, window_id, x, y):
         """Moves a top-level window, as a player dragging it would."""
         self.d.create_resource_object("window", window_id).configure(x=x, y=y)
+        self.d.flush()
+
+    def destroy_window(self, window_id):
+        """Destroys a window from outside, as `xdotool windowclose` does (XDestroyWindow from
+        another client)."""
+        self.d.create_resource_object("window", window_id).destroy()
         self.d.flush()
 
     def close_window(self, window_id):
