@@ -131,13 +131,16 @@ def end(g, how):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--game", required=True, help="the game binary")
+    parser.add_argument("--ways", default="Escape,close,destroyed",
+                        help="the ways out to try, separated by commas")
     args = parser.parse_args()
+    chosen = args.ways.split(",")
     rows, failed = [], 0
     with Xvfb() as server:
         screen = Screen(server.name)
         for where, reach in PLACES:
             ways = ("Escape", "close") + (("destroyed",) if where in DESTROYED_AT else ())
-            for how in ways:
+            for how in (w for w in ways if w in chosen):
                 g = G.Game(screen, args.game)
                 try:
                     g.find_window()

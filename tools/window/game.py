@@ -151,6 +151,8 @@ class Game:
         """The message box open in the window, as a list of none or one."""
         if self.window is None or not box_open(self.view()):
             return []
+        # The drawing of the box reached us before the pixels did: take it in.
+        self.screen.pump(0)
         drawn = self.screen.last_damage(self.bar(), self.mark)
         return [Box(drawn.t if drawn else time.monotonic())]
 

@@ -325,6 +325,9 @@ void QtPlatform::settleFocus() {
 }
 
 void QtPlatform::messageBox(std::string_view text, std::string_view title) {
+  // What the handler changed before its box (the right choice turned green at a reveal) goes on
+  // screen now, on the tick, not after the box has been built and laid out a few ms later.
+  QCoreApplication::sendPostedEvents(window_.get(), QEvent::UpdateRequest);
   // Not modal: Qt withholds the close button's request from a window that a modal dialog blocks,
   // and the player must be able to end the game at any time. The input guard keeps the keys and
   // clicks meant for the window from the game instead.
@@ -338,8 +341,6 @@ void QtPlatform::messageBox(std::string_view text, std::string_view title) {
   placeBoxes();
   box.show();
   settleFocus();
-  // What the handler changed before its box (the right choice turned green at a reveal) goes on
-  // screen with the box, on the tick.
   QCoreApplication::sendPostedEvents(window_.get(), QEvent::UpdateRequest);
   // The handler that opened the box waits in it, maybe for minutes; every other timer must
   // keep its schedule meanwhile (the waiting one is held back by the scheduler).
