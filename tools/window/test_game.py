@@ -83,6 +83,18 @@ class Screens(unittest.TestCase):
         self.assertTrue(G.revealed(judged.view()))
         self.assertFalse(G.revealed(question_screen(G.ROUND2).view()))
 
+    def test_a_box_open_over_a_judged_question_leaves_its_verdict_in_sight(self):
+        judged = question_screen(G.ROUND1)
+        judged.fill(G.CHOICES[0].x - 170, G.CHOICES[0].y, 170 + G.CHOICES[0].w, G.CHOICES[0].h,
+                    G.RED)
+        self.assertTrue(G.verdict(judged.view()))
+        self.assertFalse(G.box_open(judged.view()))
+        # The panel over the question: its title bar and light body, clear of the choices.
+        judged.fill(80, 48, 480, 22, G.BAR).fill(80, 70, 480, 68, (236, 236, 236))
+        self.assertTrue(G.box_open(judged.view()))
+        self.assertTrue(G.verdict(judged.view()))
+        self.assertFalse(G.verdict(question_screen(G.ROUND1).view()))
+
     def test_a_few_stray_pixels_of_text_do_not_hide_a_colour(self):
         s = question_screen(G.ROUND1)
         s.fill(G.CHOICES[0].x, G.CHOICES[0].y + 5, 3, 2, (0, 0, 0))  # a glyph reaching the edge
