@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The two commands a player or developer needs: `make run` and `make test`. Both install the
 # Debian packages that are missing, then configure and build through CMake's presets.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game: the Qt application, the one window, the game started in it, the event loop run
 // until the game ends.
 #include <QApplication>

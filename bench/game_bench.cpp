@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks: how many times faster than real time the headless game plays whole scripted
 // games, and what one tick of each timer costs (time and heap allocations).
 #include <benchmark/benchmark.h>

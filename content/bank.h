@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The question bank: every question, gibberish phrase and final-round word the game knows.
 //
 // The game reads no content files; its whole content is these constant tables, texts exactly

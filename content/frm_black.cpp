@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The title cards' slides, pauses and hand-back to the game window.
 #include "content/frm_black.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The title-card window: a black screen between the stages of the show. It plays the welcome
 // line after the names, and before each question the "Question" card with its number (after a
 // "Rond" card at the start of each round, and followed by the gibberish or final-round title),

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bank's loader, the tick of tmrQList: every millisecond it copies the record named by the
 // current key into the current-question variables and, by phase, fills the topic labels, the
 // value and the final round's words. Reloading what already stands changes nothing; what moves

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The round display and the end of the game, the tick of tmrQNumber: every 5 ms it brings
 // "Rond" and the round number, and the window's colour, into step with the question number,
 // and once the final round has played its ten words it announces the result and ends the game.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game as a whole: the game window, opened first and alive for the whole run, and the
 // title-card window, created anew each time it is shown and destroyed when its card ends.
 #pragma once

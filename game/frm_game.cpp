@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window's construction, start-up, shut-down and score labels.
 #include "game/frm_game.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window: its elements, its window-level variables and all its event handlers.
 //
 // The class is declared once here; each subsystem's folder defines the handlers it owns:

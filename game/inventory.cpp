@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The screen inventory as data: names, captions, geometry in twips, colours, fonts, alignment,
 // visibility, auto-size and word-wrap of every element, and every timer, of both windows.
 #include "game/inventory.h"

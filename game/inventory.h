@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The screen inventory: every element and timer of the two windows as they stand before any
 // handler runs.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The phase machine: the reaction to every write of the phase into lblCheckpoint.
 //
 // Four independent tests run in order, each reading the phase anew: the topic prompt and the

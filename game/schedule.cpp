@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The question schedule: each new question advances the question number and draws exactly one
 // new question id, never one offered before in this game.
 #include <array>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The answer countdown, the tick of tmrTimer: fifteen seconds to buzz, six to answer after a
 // buzz. When time runs out it reveals the right choice, charges a player who buzzed without
 // answering, and starts the next question. Gibberish questions use the tick differently.

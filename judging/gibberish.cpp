@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The gibberish question: the value drains every second while nobody types, three clues appear
 // as it falls, and the first player to buzz gets the answer box and twenty seconds. The verdict
 // travels from the box's Enter to tmrGAnswer through the box's colour: green right, red wrong.

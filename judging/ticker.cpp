@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The final round's word ticker, the tick of tmrPost: every 1.5 s one of the nine French words
 // flashes up, never the same twice in a row; after seven flashes a tick shows none, gives the
 // word up, counts it and draws the next word to play.

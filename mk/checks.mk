@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real-window checks: the game's figures and one whole game under Xvfb, ending it by hand in
 # every phase, and the proof that it writes no file and opens no network socket, all under a
 # window manager as on a desktop. Each installs what it needs (Xvfb, openbox, xdotool,

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game as a desktop product: the Debian package and the README's pictures.
 #
 #   make package       builds a Release tree in build/package, packs it with CPack into a .deb

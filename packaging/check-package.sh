@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks what the game installs, either from a build tree or inside the Debian package:
 #   check-package.sh --build BUILD_DIR WORK_DIR   installs BUILD_DIR into WORK_DIR and checks it
 #   check-package.sh --deb PACKAGE.deb WORK_DIR    unpacks the package into WORK_DIR and checks it

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player-count badges: the chosen badge shrinks first, then the other two together, each in
 // six ticks (the middle one vertically, so each stays centred on its spot); the last to finish
 // starts the first name prompt.

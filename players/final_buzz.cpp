@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The final round's buzz: any of the three keys, judged against the word on display. A right
 // buzz wins 500, retires the word and draws the next one; a wrong buzz costs 500.
 #include <array>

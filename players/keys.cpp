@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window's keys: Escape, the player count, the topic choice, the buzz-in and the
 // judgement of a multiple-choice answer.
 #include <array>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player count and the players' names: the count key, the name prompts' slide-in, the name
 // box and the name tags of the seats in play.
 #include <array>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading scenario commands, carrying them out on the headless game, writing the transcript.
 #include "sim/driver.h"
 

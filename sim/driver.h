@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scenario driver: plays the real game on the headless backend from a script of commands
 // (`start`, `key 1`, `wait 500`, `ok`, `dump`, ...) and writes the transcript of what a player
 // would see and hear. The scenario runner brivazon-sim is a thin shell around it, and the tests

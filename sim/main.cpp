@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // brivazon-sim: plays a scenario read from standard input on the headless game and prints the
 // transcript of what a player would see and hear.
 #include <charconv>

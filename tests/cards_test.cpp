@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The title cards on the black window: the welcome line's three legs and its rest, the round
 // card that comes before questions 1 and 8, the ordinary question card, the gibberish and
 // final-round titles that hold the card two pauses longer, Escape on a card, and every showing

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ending a game by hand: Escape and the close button end it at once in every phase and on both
 // windows, also while a message box is open, and nothing runs afterwards.
 #include <gtest/gtest.h>

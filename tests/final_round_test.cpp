@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The final matching round, played through whole games on the virtual clock: the ticker that
 // flashes the nine French words every 1.5 seconds and gives a word up after seven flashes, the
 // buzz keys judged against the English word, and the end of the game once ten words have been

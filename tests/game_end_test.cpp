@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The end of a game: once the final round has played more than nine words the game says
 // "Jeu-fin!", names the winner (or the tie) of the seats in play with the score as its box
 // shows it, and the application ends. Scores are set by hand on a game at its first topic

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The gibberish question, played through whole games on the virtual clock: the value that
 // drains every second with its three clues, the reveal when it runs out, the typed answers and
 // their verdicts one tick later, the typing time limit, and the buzz keys while the answer box is

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The loop of a question: the schedule of draws over whole games, the three topics on offer and
 // how a choice moves them up, the prompt naming the player who chooses, the buzz and answer keys
 // with their verdicts, the countdown's two time-outs, the round display at question 8, and keys

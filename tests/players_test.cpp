@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The opening of a game: the player-count key, the count badges shrinking away, the name
 // prompts sliding in over the name box, the names typed (or left empty and replaced by a
 // default name) landing on the seats in play, and Escape in the name box.

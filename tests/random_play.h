@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Randomized play: many seeded games of random keys and waits on the headless game, with the
 // game's invariants checked after every command. A game that breaks one is written out as a
 // scenario file that replays it exactly with brivazon-sim.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A few hundred randomized games: every one keeps the game's invariants and comes to an end.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scenario runner's language: what it accepts, what it refuses and how it says so, and
 // the runner binary's exit status.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every scenario under tests/data with an .expected transcript plays back byte for byte.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // brivazon-soak: plays many randomized games and reports how fast they go. Built with the
 // sanitizers by `make soak`.
 #include <charconv>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window at start-up: the state before the first key, the two preset topics, the
 // score flash, and the ways a game can be ended before it has begun.
 #include <gtest/gtest.h>

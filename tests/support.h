@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test support: a whole game on the headless backend, played through the scenario driver.
 //
 // Tests script a game the way a scenario file does ("key 2", "wait 300", "ok") and may put C++

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windowing layer's own rules, on a small window of its own: synchronous Change events,
 // timer schedules, a timer blocked in a message box, program end, keyboard routing, numbers and
 // random draws.

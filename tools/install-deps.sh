@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the game needs to build, run and test, where they are missing.
 # Runs apt-get through sudo when not root; does nothing when everything is there.
 set -eu

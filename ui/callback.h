@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Allocation-free handlers bound to member functions.
 //
 // Labels, text boxes and timers call back into the window that owns them. A callback is a

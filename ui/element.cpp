@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Labels and text boxes: property writes, change notices and the Change event.
 #include "ui/element.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Labels and text boxes: the screen elements a window holds.
 //
 // Each element starts from its row of the window's inventory and keeps its properties as the

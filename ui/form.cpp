@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Windows: registration of their elements and timers, visibility and colour.
 #include "ui/form.h"
 

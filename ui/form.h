@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A window: its caption, back colour, visibility, elements and timers, and its events.
 //
 // A game window derives from Form and declares its labels, text boxes and timers as members;

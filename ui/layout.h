@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Design-time descriptions of windows, labels, text boxes and timers.
 //
 // A window is built from one constant table of these rows: every element's name, caption,

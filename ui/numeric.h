@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Numbers held in captions.
 //
 // The game keeps many numbers as label captions ("15", "-500"). They are read back with val(),

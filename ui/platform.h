@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The services a backend gives the windowing layer, and the notices it receives from it.
 //
 // The game never talks to a toolkit. It asks the runtime for a message box, a beep, a random

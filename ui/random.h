@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's one source of random numbers.
 //
 // Every draw of the game goes through next(): a single-precision value uniform in [0, 1) that is

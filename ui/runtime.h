@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windowing layer's runtime: clock, timers, keyboard routing, services and program end.
 //
 // One Runtime serves one run of the game. Backends call its event entry points (a key, the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Firing timers in time order, dropping the ticks of a blocked timer, skipping idle polls.
 #include "ui/scheduler.h"
 

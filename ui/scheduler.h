@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one timer scheduler both backends share; only the clock that drives it differs.
 //
 // advanceTo(t) fires every tick due up to t in time order, same-instant ties in the order of

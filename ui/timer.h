@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A window's timer: Enabled, Interval and a Timer handler, on a fixed-rate schedule.
 //
 // A timer enabled at time t first fires at t + Interval and then every Interval while it stays

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The display tests' entry: one application on a virtual screen. Each test run names its screen
 // (tests/qt/screens/*.json) through QT_QPA_PLATFORM; alone, the tests run on the wide one.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real game on screens other than the plain one: full screen on a wide screen (the scene
 // scaled to the largest size that fits, centred on black, its text drawn at the screen's own
 // resolution, every key as in the window) and a screen scaled twice (twice the device pixels,

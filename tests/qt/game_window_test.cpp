@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real game in the real window: what the start screen looks like, and keys as a player
 // presses them (Escape, a name with accents, keys while a message box waits).
 #include <gtest/gtest.h>

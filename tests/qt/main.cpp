@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt tests' entry: one application for every test, offscreen unless told otherwise.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt backend against a small window of its own: key codes, the order of a text box's
 // handler and its line edit, timers around a waiting message box, program end, painting,
 // faces, the one window's close button (with and without a box open) and its full-screen keys.

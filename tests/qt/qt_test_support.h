@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers for the Qt tests: real key events and close requests through the window system layer
 // (so focus and the checks of a real close button apply as they do for a player), waits that
 // keep the event loop running, and runs of the application's own event loop until the program

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shot lists: each shot is the window in front as the game's view paints it, a box that is open
 // drawn in it as the window draws it; a list that cannot be played says where.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The warning sound where nothing can play it: it falls back to the toolkit's beep at once, every
 // time, without blocking the game.
 #include <gtest/gtest.h>

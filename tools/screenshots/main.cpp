@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // brivazon-screenshots: plays shot lists on the headless game and writes each shot as a PNG.
 //
 //   brivazon-screenshots [--scale S] --out DIR LIST.shots...

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing a shot list on the headless game and painting its windows and message boxes.
 #include "tools/screenshots/shots.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures of the game's screens, taken while a scenario plays the real game on the headless
 // backend.
 //

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Ending the real game by hand, under a private Xvfb with a window manager: Escape and the
 window's close button in every phase and on both windows, also while a message box is open, and
 the window destroyed by another program.

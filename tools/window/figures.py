@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The real game's figures and one whole game played with real keys, under a private Xvfb.
 
 Start-up: the first full frame after the process starts, over several starts, each ended with

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The game writes no file and opens no network connection: the real binary runs under
 `strace -f` for a whole game played with real keys under a private Xvfb (the one the figures
 play, every question buzzed and answered, and the final round to the result, so the bell rings

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The real game as a player meets it: started under a private X server, driven with real keys,
 its screens recognised by the colours of known places of the 640 x 480 window.
 

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Figures from raw observations: paints grouped into frames, frames into animations, latency
 percentiles, and the judging of a figure against its goal within the machine's noise.
 

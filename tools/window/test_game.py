@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Tests of the screen recognition on painted layouts: each screen of a game is told from the
 others by the colours of its known places, whatever text the labels hold."""
 

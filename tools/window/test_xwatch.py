@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Tests of what the watcher computes without a display: rectangles, pixels, PNG files."""
 
 import os

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Watching and driving a real window from outside, through the X server it is drawn on.
 
 The server runs a window manager (Debian's openbox), as a desktop does: it frames, places and

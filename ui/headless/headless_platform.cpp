@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Headless services: scripted message boxes, counted beeps, a fixed text measure.
 #include "ui/headless/headless_platform.h"
 

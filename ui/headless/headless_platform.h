@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The headless backend: a virtual clock, queued random numbers, message boxes answered by a
 // script, and a record of everything a player would see and hear.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bell through the desktop's event-sound library, with the toolkit's beep to fall back on.
 #include "ui/qt/desktop_sound.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The warning sound as the desktop plays it.
 //
 // The sound theme's "bell" event goes through the desktop's event-sound library, so the player

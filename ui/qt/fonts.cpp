@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bundled faces: registration from the resources and the choice of family for a layout face.
 #include "ui/qt/fonts.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's faces, compiled in as resources so the windows look the same on every machine.
 //
 // The layout names its faces as a desktop of its time had them; each is drawn with a free face

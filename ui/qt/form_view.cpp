@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting a window's labels at any scale, keeping its line edits in step, and passing its keys
 // on to the host.
 #include "ui/qt/form_view.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture of one game window: its back colour, its labels and its text boxes.
 //
 // Labels are painted in the order the window holds them, each clipped to its own rectangle, from

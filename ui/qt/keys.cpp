@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Key mapping from Qt's key events to the game's character and key codes.
 #include "ui/qt/keys.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The codes the game's key handlers receive for a real key.
 //
 // A window's key-press handler takes a character code (Enter 13, Escape 27, Backspace 8, the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real clock, the one window and its full screen, message boxes, keyboard routing, the bell
 // and program end on Qt.
 #include "ui/qt/qt_platform.h"

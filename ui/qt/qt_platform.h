@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt backend of the windowing layer: one real window, the real clock, real message boxes.
 //
 // One top-level window shows whichever game window is in front; each game window is painted by
