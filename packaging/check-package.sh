@@ -5,17 +5,21 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Checks what the game installs, either from a build tree or inside the Debian package:
-#   check-package.sh --build BUILD_DIR WORK_DIR   installs BUILD_DIR into WORK_DIR and checks it
-#   check-package.sh --deb PACKAGE.deb WORK_DIR    unpacks the package into WORK_DIR and checks it
-# Every file in its standard place and nothing else; each icon size really of its size; the
-# desktop entry and the metadata valid where desktop-file-validate and appstreamcli are
-# installed; for the package, its dependencies on the libraries the game runs on.
+#   check-package.sh --build BUILD_DIR WORK_DIR [BINDIR]   installs BUILD_DIR into WORK_DIR/usr
+#                                                          (the game in BINDIR, bin by default)
+#   check-package.sh --deb PACKAGE.deb WORK_DIR             unpacks the package into WORK_DIR
+# Every file in its standard place and nothing else (the package adds its documentation and
+# keeps the game in games/); each icon size really of its size; the desktop entry starting the
+# installed game; the desktop entry and the metadata valid where desktop-file-validate and
+# appstreamcli are installed; for the package, its dependencies on the libraries the game runs on.
 set -eu
 
 id=org.brivazon.Brivazon
-mode=${1:?usage: check-package.sh --build BUILD_DIR WORK_DIR | --deb PACKAGE.deb WORK_DIR}
-source=${2:?missing build dir or package}
-work=${3:?missing work dir}
+usage="usage: check-package.sh --build BUILD_DIR WORK_DIR [BINDIR] | --deb PACKAGE.deb WORK_DIR"
+mode=${1:?$usage}
+source=${2:?$usage}
+work=${3:?$usage}
+bindir=${4:-bin}
 
 failures=0
 fail() {
@@ -31,6 +35,7 @@ case "$mode" in
     ;;
   --deb)
     dpkg-deb -x "$source" "$work"
+    bindir=games
     ;;
   *)
     echo "check-package.sh: unknown mode $mode" >&2
@@ -40,7 +45,7 @@ esac
 root=$work/usr
 
 # Exactly these files: a test binary or a tool that slipped into the install would show here.
-expected="bin/brivazon
+expected="$bindir/brivazon
 share/applications/$id.desktop
 share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/16x16/apps/$id.png
@@ -50,7 +55,16 @@ share/icons/hicolor/32x32/apps/$id.png
 share/icons/hicolor/48x48/apps/$id.png
 share/icons/hicolor/64x64/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
+share/man/fr/man6/brivazon.6
+share/man/man6/brivazon.6
 share/metainfo/$id.metainfo.xml"
+if [ "$mode" = --deb ]; then
+  # The package compresses the manual and adds the documentation Debian requires.
+  expected=$(printf '%s\n' "$expected" | sed 's|/brivazon\.6$|&.gz|')
+  expected="$expected
+share/doc/brivazon/changelog.gz
+share/doc/brivazon/copyright"
+fi
 printf '%s\n' "$expected" | LC_ALL=C sort >"$work/expected.list"
 (cd "$root" && find . -type f -o -type l) | sed 's|^\./||' | LC_ALL=C sort >"$work/installed.list"
 diff "$work/expected.list" "$work/installed.list" >&2 || fail "the installed files are not the expected ones"
@@ -58,10 +72,11 @@ diff "$work/expected.list" "$work/installed.list" >&2 || fail "the installed fil
 [ -z "$(cd "$work" && find . -mindepth 1 -maxdepth 1 ! -name usr ! -name '*.list' ! -name '*.log')" ] ||
   fail "files outside usr/"
 
-[ -x "$root/bin/brivazon" ] || fail "bin/brivazon is not executable"
-case "$(od -An -c -N4 "$root/bin/brivazon" 2>/dev/null | tr -d ' ')" in
+game=$root/$bindir/brivazon
+[ -x "$game" ] || fail "$bindir/brivazon is not executable"
+case "$(od -An -c -N4 "$game" 2>/dev/null | tr -d ' ')" in
   177ELF) ;;
-  *) fail "bin/brivazon is not an ELF program" ;;
+  *) fail "$bindir/brivazon is not an ELF program" ;;
 esac
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
@@ -79,7 +94,13 @@ grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/$id.svg" 2>/dev/null ||
 
 desktop=$root/share/applications/$id.desktop
 if [ -f "$desktop" ]; then
-  grep -qx 'Exec=brivazon' "$desktop" || fail "the desktop entry does not start brivazon"
+  # The build tree is installed with WORK_DIR/usr as its prefix; the package's /usr is WORK_DIR/usr.
+  exec=$(sed -n 's/^Exec=//p' "$desktop")
+  case "$mode" in
+    --build) want=$game ;;
+    --deb) want=/usr/$bindir/brivazon ;;
+  esac
+  [ "$exec" = "$want" ] || fail "the desktop entry starts '$exec', not the installed game $want"
   grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
   grep -Eq '^Categories=(.*;)?Game;' "$desktop" || fail "the desktop entry is not in the Game category"
   if command -v desktop-file-validate >/dev/null; then
@@ -109,6 +130,8 @@ if [ "$mode" = --deb ]; then
   done
   [ "$(dpkg-deb -f "$source" Section)" = games ] || fail "the package is not in the games section"
   [ "$(dpkg-deb -f "$source" Package)" = brivazon ] || fail "the package is not named brivazon"
+  grep -q 'OFL-1.1' "$work/usr/share/doc/brivazon/copyright" ||
+    fail "the copyright file does not give the licence of the faces compiled into the game"
   echo "Depends: $depends"
 fi
 
