@@ -36,9 +36,21 @@ bool needsDesktop() {
   return true;
 }
 
+constexpr const char* kUsage =
+    "usage: brivazon [Qt options]\n"
+    "Brivazon takes no options of its own. The standard options of Qt apply, such as\n"
+    "-platform NAME to choose the window system. See brivazon(6).\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Asking for help needs no display.
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--help") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+  }
   // Without this, Qt's only word would be an abort about a platform plugin.
   if (needsDesktop() && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
     std::fputs(
@@ -48,7 +60,13 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  // Qt takes its own options out of argc and argv; whatever is left is not understood.
   QApplication app(argc, argv);
+  if (argc > 1) {
+    std::fprintf(stderr, "brivazon: unknown option '%s'\n", argv[1]);
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
   QApplication::setApplicationName(QStringLiteral("brivazon"));
   // The desktop matches the window to its desktop entry by this name, and shows its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(BRIVAZON_APP_ID));

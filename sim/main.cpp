@@ -11,13 +11,27 @@
 
 #include "sim/driver.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: brivazon-sim [--seed N] [--every-tick] < game.scn > transcript.txt\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
   sim::Options options;
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
-    if (arg == "--every-tick") {
+    if (arg == "--help") {
+      std::cout << kUsage;
+      return 0;
+    } else if (arg == "--every-tick") {
       options.everyTick = true;
-    } else if (arg == "--seed" && i + 1 < argc) {
+    } else if (arg == "--seed") {
+      if (i + 1 == argc) {
+        std::cerr << "brivazon-sim: --seed needs a value\n" << kUsage;
+        return 2;
+      }
       std::string_view value = argv[++i];
       auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), options.seed);
       if (ec != std::errc() || ptr != value.data() + value.size()) {
@@ -25,7 +39,7 @@ int main(int argc, char** argv) {
         return 2;
       }
     } else {
-      std::cerr << "usage: brivazon-sim [--seed N] [--every-tick] < game.scn > transcript.txt\n";
+      std::cerr << "brivazon-sim: unknown option '" << arg << "'\n" << kUsage;
       return 2;
     }
   }

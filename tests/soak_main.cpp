@@ -8,24 +8,43 @@
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <string>
 #include <string_view>
 
 #include "random_play.h"
+
+namespace {
+
+constexpr const char* kUsage = "usage: brivazon-soak [--games N] [--first-seed S] [--out DIR]\n";
+
+int refuse(std::string_view why) {
+  std::cerr << "brivazon-soak: " << why << "\n" << kUsage;
+  return 2;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::uint32_t games = 100000;
   std::uint32_t first = 1;
   std::filesystem::path out = "soak-failures";
-  for (int i = 1; i + 1 < argc; i += 2) {
-    std::string_view flag = argv[i], value = argv[i + 1];
-    std::uint32_t* target = flag == "--games" ? &games : flag == "--first-seed" ? &first : nullptr;
-    if (flag == "--out") {
-      out = std::string(value);
-    } else if (!target || std::from_chars(value.data(), value.data() + value.size(), *target).ec !=
-                              std::errc()) {
-      std::cerr << "usage: brivazon-soak [--games N] [--first-seed S] [--out DIR]\n";
-      return 2;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view flag = argv[i];
+    if (flag == "--help") {
+      std::cout << kUsage;
+      return 0;
     }
+    std::uint32_t* target = flag == "--games" ? &games : flag == "--first-seed" ? &first : nullptr;
+    if (!target && flag != "--out") return refuse("unknown option '" + std::string(flag) + "'");
+    if (i + 1 == argc) return refuse(std::string(flag) + " needs a value");
+    const std::string_view value = argv[++i];
+    if (!target) {
+      out = std::string(value);
+      continue;
+    }
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), *target);
+    if (ec != std::errc() || end != value.data() + value.size())
+      return refuse(std::string(flag) + " takes a whole number, not '" + std::string(value) + "'");
   }
   random_play::Summary summary;
   int failures = 0;

@@ -7,14 +7,22 @@
 //   brivazon-screenshots [--scale S] --out DIR LIST.shots...
 #include <QApplication>
 #include <QDir>
+#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/screenshots/shots.h"
+
+namespace {
+
+constexpr const char* kUsage = "usage: brivazon-screenshots [--scale S] --out DIR LIST.shots...\n";
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // The pictures never need a display.
@@ -28,7 +36,16 @@ int main(int argc, char** argv) {
     if (arg == "--out" && i + 1 < argc) {
       out = QString::fromLocal8Bit(argv[++i]);
     } else if (arg == "--scale" && i + 1 < argc) {
-      scale = std::stod(argv[++i]);
+      const std::string_view value = argv[++i];
+      const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), scale);
+      if (ec != std::errc() || end != value.data() + value.size() || !(scale > 0)) {
+        std::cerr << "brivazon-screenshots: --scale takes a number above 0, not '" << value
+                  << "'\n";
+        return 2;
+      }
+    } else if (arg == "--help") {
+      std::cout << kUsage;
+      return 0;
     } else if (!arg.starts_with("--")) {
       lists.push_back(arg);
     } else {
@@ -37,7 +54,7 @@ int main(int argc, char** argv) {
     }
   }
   if (out.isEmpty() || lists.empty() || !(scale > 0)) {
-    std::cerr << "usage: brivazon-screenshots [--scale S] --out DIR LIST.shots...\n";
+    std::cerr << kUsage;
     return 2;
   }
   if (!QDir().mkpath(out)) {
