@@ -63,7 +63,7 @@ class GameWindow final : public QWidget {
     else
       event->ignore();
   }
-  void resizeEvent(QResizeEvent*) override { platform_.layoutViews(); }
+  void resizeEvent(QResizeEvent*) override { platform_.windowResized(); }
 
  private:
   QtPlatform& platform_;
@@ -199,6 +199,7 @@ void QtPlatform::showWindow() {
 void QtPlatform::setFullScreen(bool on) {
   if (on == fullScreen_ || ending()) return;
   fullScreen_ = on;
+  fixSizeWhenResized_ = false;
   if (on) {
     if (!window_->isFullScreen()) normalGeometry_ = window_->geometry();
     // Window managers refuse full screen to a window whose size hints say it cannot resize.
@@ -209,14 +210,29 @@ void QtPlatform::setFullScreen(bool on) {
     if (!window_->isFullScreen()) window_->showFullScreen();
   } else {
     if (window_->isFullScreen()) window_->showNormal();
-    window_->setFixedSize(kWidth, kHeight);
-    // Back where it stood: a window manager puts a window it takes out of full screen at the
-    // screen's corner, its title bar out of reach.
-    if (normalGeometry_.isValid()) window_->setGeometry(normalGeometry_);
+    // A Wayland compositor answers the request to leave full screen later, with a new size; size
+    // limits sent before that answer keep the window full screen there, shrunk amid black. Nor
+    // may a window place itself there: the compositor gives it back its place.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+      fixSizeWhenResized_ = true;
+    } else {
+      window_->setFixedSize(kWidth, kHeight);
+      // Back where it stood: a window manager puts a window it takes out of full screen at the
+      // screen's corner, its title bar out of reach.
+      if (normalGeometry_.isValid()) window_->setGeometry(normalGeometry_);
+    }
     window_->unsetCursor();
   }
   layoutViews();
   settleFocus();
+}
+
+void QtPlatform::windowResized() {
+  if (fixSizeWhenResized_ && !window_->isFullScreen()) {
+    fixSizeWhenResized_ = false;
+    window_->setFixedSize(kWidth, kHeight);
+  }
+  layoutViews();
 }
 
 // Whatever size the window has, the scene fits it: a window manager that answers late, or takes

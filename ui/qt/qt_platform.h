@@ -77,6 +77,8 @@ class QtPlatform final : public Platform, public ViewHost {
   qreal sceneScale() const;
   // Places every view at the scene's rectangle and scale; the window calls it when it resizes.
   void layoutViews();
+  // The window's size changed (the window system's answer to a full-screen change, among others).
+  void windowResized();
 
   // Runs one event of the game: the clock brought to the real time first (ticks due before it
   // fire), ProgramEnd stopped here, the dispatcher re-armed and the keyboard given to whoever
@@ -151,6 +153,7 @@ class QtPlatform final : public Platform, public ViewHost {
   bool forwarding_ = false;
   bool fullScreen_ = false;
   QRect normalGeometry_;  // the window's place and size before full screen
+  bool fixSizeWhenResized_ = false;
   DesktopSound sound_;
   std::unique_ptr<QObject> inputGuard_;
   std::unique_ptr<QAbstractNativeEventFilter> destroyWatch_;
