@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Contrast by relative luminance: sRGB channels brought back to linear light, weighted by how
 // bright each looks to the eye.
 #include "ui/legibility.h"

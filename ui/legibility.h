@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What keeps a text readable on any backend: the largest font size at which a caption fits the
 // room it has, and a text colour that stands out enough from the colour behind it.
 //

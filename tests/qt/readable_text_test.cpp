@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Texts a player must be able to read, in the game's own labels and answer box: captions that
 // would be cut are drawn whole at a smaller size, every caption of the bank shows whole, and the
 // revealed gibberish phrase shows from its first word in a colour that reads on its box.
