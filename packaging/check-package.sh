@@ -59,11 +59,13 @@ share/man/fr/man6/brivazon.6
 share/man/man6/brivazon.6
 share/metainfo/$id.metainfo.xml"
 if [ "$mode" = --deb ]; then
-  # The package compresses the manual and adds the documentation Debian requires.
+  # The package compresses the manual and adds the documentation Debian requires, and what
+  # lintian is to overlook in it (debian/brivazon.lintian-overrides).
   expected=$(printf '%s\n' "$expected" | sed 's|/brivazon\.6$|&.gz|')
   expected="$expected
 share/doc/brivazon/changelog.gz
-share/doc/brivazon/copyright"
+share/doc/brivazon/copyright
+share/lintian/overrides/brivazon"
 fi
 printf '%s\n' "$expected" | LC_ALL=C sort >"$work/expected.list"
 (cd "$root" && find . -type f -o -type l) | sed 's|^\./||' | LC_ALL=C sort >"$work/installed.list"
