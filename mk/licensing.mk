@@ -23,6 +23,7 @@ SPDX_LIST := build/spdx-files.txt
 
 spdx:
 	@tools/install-deps.sh reuse
+	@mkdir -p $(dir $(SPDX_LIST))
 	git ls-files --cached --others --exclude-standard | grep -Ev '$(SPDX_SKIP)' >$(SPDX_LIST)
 	xargs -r reuse annotate $(SPDX_ARGS) --skip-unrecognised <$(SPDX_LIST)
 	grep -E '\.md$$' $(SPDX_LIST) | xargs -r reuse annotate $(SPDX_ARGS) --style html
