@@ -235,7 +235,9 @@ def main():
     parser.add_argument("--game", required=True, help="the game binary")
     parser.add_argument("--out", help="a folder for a picture of Weston's output on failure")
     args = parser.parse_args()
-    with Xvfb(*OUTPUT) as server, tempfile.TemporaryDirectory(prefix="brivazon-wl-") as runtime:
+    # Weston is the only client that needs the keyboard: no window manager.
+    with Xvfb(*OUTPUT, window_manager=False) as server, \
+            tempfile.TemporaryDirectory(prefix="brivazon-wl-") as runtime:
         os.chmod(runtime, 0o700)
         with Weston(server.name, runtime) as weston:
             screen = Screen(server.name)

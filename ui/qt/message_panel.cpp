@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The in-scene message box: its parts, its place and scale, and its picture over a window.
 #include "ui/qt/message_panel.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A message box drawn inside the game's scene: a titled panel with its text and an OK button.
 //
 // The panel stands over the area that the window in front gives its boxes, scaled with the scene
