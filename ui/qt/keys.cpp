@@ -15,6 +15,23 @@ int firstCodePoint(const QString& text) {
   return ucs4.isEmpty() ? -1 : static_cast<int>(ucs4.first());
 }
 
+// The top row's digit keys, 1 to 9 then 0, by their place on the keyboard: the evdev codes 2..11
+// plus the 8 that X11 and Wayland both add. The place, not the layout's character, decides: the
+// French layout types "&" on the key marked 1 and needs Shift for the digit.
+constexpr quint32 kTopRowOne = 10;
+constexpr quint32 kTopRowZero = 19;
+
+int topRowDigit(const QKeyEvent& event) {
+#ifdef Q_OS_LINUX
+  const quint32 code = event.nativeScanCode();
+  if (code >= kTopRowOne && code < kTopRowZero) return '1' + static_cast<int>(code - kTopRowOne);
+  if (code == kTopRowZero) return '0';
+#else
+  (void)event;
+#endif
+  return -1;
+}
+
 // Qt's key codes below this are Unicode code points; above it they name keys that type nothing.
 constexpr int kFirstSpecialKey = 0x01000000;
 
@@ -40,6 +57,7 @@ int windowKeyCode(const QKeyEvent& event) {
   if ((event.modifiers() & Qt::KeypadModifier) && event.key() >= Qt::Key_0 &&
       event.key() <= Qt::Key_9)
     return '0' + (event.key() - Qt::Key_0);
+  if (const int digit = topRowDigit(event); digit >= 0) return digit;
   const int code = firstCodePoint(event.text());
   // Delete types a DEL character on some systems, but raises no key press.
   if (code == 127) return -1;

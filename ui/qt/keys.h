@@ -5,9 +5,10 @@
 // The codes the game's key handlers receive for a real key.
 //
 // A window's key-press handler takes a character code (Enter 13, Escape 27, Backspace 8, the
-// digits of either keypad as digits); keys that type nothing raise no key press. A text box's
-// key-down handler takes a key code for every key that goes down, letters as their capital's
-// code whatever the shift state, with the shift state as a mask (1 Shift, 2 Ctrl, 4 Alt).
+// digits of either keypad and of the top row as digits on any layout); keys that type nothing raise
+// no key press. A text box's key-down handler takes a key code for every key that goes down,
+// letters as their capital's code whatever the shift state, with the shift state as a mask (1
+// Shift, 2 Ctrl, 4 Alt).
 #pragma once
 
 #include <QKeyEvent>
