@@ -13,9 +13,12 @@ namespace game {
 
 Brivazon::Brivazon(ui::Runtime& runtime) : runtime_(runtime) {
   runtime_.setAppTitle(kAppTitle);
+  runtime_.setTableSource([this] { return describeTable(); });
 }
 
-Brivazon::~Brivazon() = default;
+Brivazon::~Brivazon() {
+  runtime_.setTableSource({});
+}
 
 void Brivazon::start() {
   frmGame_ = std::make_unique<FrmGame>(runtime_, *this);

@@ -39,6 +39,9 @@ class Brivazon {
   // Destroys the title card together with its timers.
   void unloadFrmBlack();
 
+  // What the backends learn of the game (game/table.cpp): the seats in play and the screen.
+  ui::Table describeTable() const;
+
  private:
   ui::Runtime& runtime_;
   std::unique_ptr<FrmGame> frmGame_;

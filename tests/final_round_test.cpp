@@ -127,6 +127,7 @@ TEST(FinalRound, OpensWithNothingOnShowButTheEnglishWord) {
   EXPECT_TRUE(g.lblBrivazon.visible());
   f.at(10);
   EXPECT_EQ(g.lblBrivazon.caption(), "THE GEOGRAPHER");
+  EXPECT_EQ(f.game.driver().brivazon().describeTable().screen, "Manche finale");
   EXPECT_EQ(g.presetQ1, 5);
   EXPECT_EQ(f.shownWord(), 0);
   EXPECT_EQ(g.lblQNumber.caption(), "0");

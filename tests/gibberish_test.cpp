@@ -152,6 +152,7 @@ TEST(GibberishRound1, NobodyBuzzesCluesAppearThenThePhraseIsRevealedAndTheNextTo
   EXPECT_FALSE(g.lbl1.visible() || g.lbl2.visible() || g.lbl3.visible() || g.lbl4.visible());
   EXPECT_FALSE(g.txtGAnswer.visible());
   EXPECT_EQ(g.lblQuestion.caption(), "Mes landes faire homme ont rien et ranges.");
+  EXPECT_EQ(t.game.driver().brivazon().describeTable().screen, "Question charabia");
 
   t.at(1500);
   EXPECT_EQ(t.value(), "4900");

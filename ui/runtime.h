@@ -12,14 +12,17 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/platform.h"
 #include "ui/random.h"
 #include "ui/scheduler.h"
+#include "ui/table.h"
 
 namespace ui {
 
@@ -63,6 +66,11 @@ class Runtime {
 
   void setAppTitle(std::string_view title) { appTitle_ = title; }
   const std::string& appTitle() const { return appTitle_; }
+
+  // The game's description of the table (the seats in play, the screen showing); an empty
+  // table until the game gives its describer.
+  void setTableSource(std::function<Table()> source) { tableSource_ = std::move(source); }
+  Table table() const { return tableSource_ && !ending_ ? tableSource_() : Table{}; }
 
   // Milliseconds on the backend's clock; during a tick, the time the tick fell due.
   std::int64_t now() const { return now_; }
@@ -127,6 +135,7 @@ class Runtime {
   Scheduler scheduler_;
   RandomSource random_;
   std::string appTitle_;
+  std::function<Table()> tableSource_;
   std::int64_t now_ = 0;
   std::uint64_t version_ = 1;
   std::uint64_t stamp_ = 0;

@@ -1,0 +1,33 @@
+// What the game tells every backend about the table: the seats in play with their buzz keys and
+// players, and the name of the screen showing.
+//
+// A backend never includes the game, yet some of its services need to know it: gamepads give
+// each seat in play its buzz key, and a screen reader names the scores by their players and
+// says which screen is up. The game describes the table through a function it gives the
+// runtime; a backend asks for the description after each event and acts on what changed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Label;
+
+struct Seat {
+  int place = 0;                 // 1 left, 2 middle, 3 right
+  char32_t buzzKey = 0;          // the key that buzzes for the seat
+  std::string player;            // the player's name, empty until it is typed
+  const Label* score = nullptr;  // the label that shows the seat's score
+
+  bool operator==(const Seat&) const = default;
+};
+
+struct Table {
+  std::vector<Seat> seats;  // the seats in play, left to right; none before the count is known
+  std::string screen;       // which screen is showing, in the players' language
+
+  bool operator==(const Table&) const = default;
+};
+
+}  // namespace ui
