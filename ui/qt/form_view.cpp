@@ -19,6 +19,7 @@
 #include "ui/element.h"
 #include "ui/form.h"
 #include "ui/legibility.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_platform.h"
 
@@ -217,6 +218,7 @@ void FormView::elementChanged(Element& element, Property p) {
     if (now != painted_[i]) update(onScreen(now));
   }
   painted_[i] = now;
+  accessibleElementChanged(*this, element, p);
 }
 
 void FormView::syncLineEdit(const TextBox& box, Property p) {

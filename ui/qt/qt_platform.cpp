@@ -27,6 +27,7 @@
 
 #include "ui/element.h"
 #include "ui/form.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/keys.h"
@@ -153,6 +154,7 @@ QtPlatform::QtPlatform()
       inputGuard_(std::make_unique<InputGuard>(*this)),
       destroyWatch_(std::make_unique<DestroyWatch>(*this)) {
   registerFonts();
+  installAccessibility();
   QCoreApplication::instance()->installEventFilter(inputGuard_.get());
   QCoreApplication::instance()->installNativeEventFilter(destroyWatch_.get());
   dispatcher_.setSingleShot(true);
@@ -286,6 +288,18 @@ void QtPlatform::endEntry() {
   if (ending()) return;
   arm();
   settleFocus();
+  followTable();
+}
+
+void QtPlatform::followTable() {
+  // Only a change of state can change the table: ticks that changed nothing cost nothing here.
+  if (runtime_->version() == tableVersion_) return;
+  tableVersion_ = runtime_->version();
+  Table table = runtime_->table();
+  if (table == table_) return;
+  // The window's accessible name says which screen is up; setting it tells a screen reader.
+  if (table.screen != table_.screen) window_->setAccessibleName(toQString(table.screen));
+  table_ = std::move(table);
 }
 
 void QtPlatform::arm() {

@@ -98,6 +98,9 @@ class QtPlatform final : public Platform, public ViewHost {
     endEntry();
   }
 
+  // What the game said of the table after the last event that changed it.
+  const Table& table() const { return table_; }
+
   // For inspection: the game's time the dispatcher is armed for, the open message boxes, the
   // view of a window and the widget that should have the keyboard.
   std::optional<std::int64_t> armedFor() const;
@@ -139,6 +142,9 @@ class QtPlatform final : public Platform, public ViewHost {
   void settleFocus();
   bool ending() const { return !runtime_ || runtime_->ending(); }
   bool inWindow(const QObject* target) const;
+  // Takes in what the game says of the table (the screen's name, the seats in play) after an
+  // event that changed something.
+  void followTable();
 
   Runtime* runtime_ = nullptr;
   QElapsedTimer clock_;
@@ -157,6 +163,8 @@ class QtPlatform final : public Platform, public ViewHost {
   DesktopSound sound_;
   std::unique_ptr<QObject> inputGuard_;
   std::unique_ptr<QAbstractNativeEventFilter> destroyWatch_;
+  std::uint64_t tableVersion_ = 0;
+  Table table_;
 };
 
 // A runtime on the Qt backend, as the application and the tests use it.

@@ -1,0 +1,185 @@
+// The accessible interfaces of a view and its labels, and the events of their changes.
+#include "ui/qt/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLineEdit>
+#include <QPointer>
+#include <QWindow>
+#include <string>
+#include <vector>
+
+#include "ui/element.h"
+#include "ui/form.h"
+#include "ui/layout.h"
+#include "ui/platform.h"
+#include "ui/qt/form_view.h"
+#include "ui/runtime.h"
+
+namespace ui::qt {
+
+namespace {
+
+QString toQString(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+bool shown(const Element& e) {
+  return e.layout().kind == Kind::Label && e.visible() &&
+         !static_cast<const Label&>(e).caption().empty();
+}
+
+// One label of a view. It has no object of its own: it reads the label through the view, which
+// it outlives by no more than the view's own interface does.
+class LabelAccessible final : public QAccessibleInterface {
+ public:
+  LabelAccessible(FormView* view, int index) : view_(view), index_(index) {}
+
+  bool isValid() const override { return label() != nullptr; }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* focusChild() const override { return nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override {
+    return view_ ? QAccessible::queryAccessibleInterface(view_.data()) : nullptr;
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessible::Role role() const override { return QAccessible::StaticText; }
+  void setText(QAccessible::Text, const QString&) override {}
+
+  QString text(QAccessible::Text t) const override {
+    const Label* l = label();
+    if (!l || (t != QAccessible::Name && t != QAccessible::Value)) return {};
+    // A score says whose it is.
+    for (const Seat& seat : l->form().runtime().table().seats)
+      if (seat.score == l && !seat.player.empty())
+        return toQString(seat.player) + QStringLiteral(": ") + toQString(l->caption());
+    return toQString(l->caption());
+  }
+
+  QRect rect() const override {
+    const Label* l = label();
+    if (!l) return {};
+    const qreal k = view_->scale() / kTwipsPerPixel;
+    const QRect local = QRectF(l->left() * k, l->top() * k, l->width() * k, l->height() * k)
+                            .normalized()
+                            .toAlignedRect();
+    return QRect(view_->mapToGlobal(local.topLeft()), local.size());
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.readOnly = true;
+    const Label* l = label();
+    s.invisible = !l || !view_->isVisible();
+    return s;
+  }
+
+  int index() const { return index_; }
+
+ private:
+  const Label* label() const {
+    if (!view_ || !view_->form()) return nullptr;
+    const auto& elements = view_->form()->elements();
+    if (index_ < 0 || static_cast<std::size_t>(index_) >= elements.size()) return nullptr;
+    const Element* e = elements[static_cast<std::size_t>(index_)];
+    return shown(*e) ? static_cast<const Label*>(e) : nullptr;
+  }
+
+  QPointer<FormView> view_;
+  int index_;
+};
+
+// A view: its visible labels in the order the window holds them, then its line edits.
+class ViewAccessible final : public QAccessibleWidget {
+ public:
+  explicit ViewAccessible(FormView* view) : QAccessibleWidget(view, QAccessible::Client) {}
+  ~ViewAccessible() override {
+    for (auto& [index, id] : labels_)
+      QAccessible::deleteAccessibleInterface(id);
+  }
+
+  int childCount() const override { return static_cast<int>(children().size()); }
+  QAccessibleInterface* child(int i) const override {
+    const auto all = children();
+    return i >= 0 && static_cast<std::size_t>(i) < all.size() ? all[static_cast<std::size_t>(i)]
+                                                              : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const auto all = children();
+    for (std::size_t i = 0; i < all.size(); ++i)
+      if (all[i] == child) return static_cast<int>(i);
+    return -1;
+  }
+
+  // The interface of label `index`, made once and kept while the view lives.
+  QAccessibleInterface* labelInterface(int index) const {
+    for (auto& [i, id] : labels_)
+      if (i == index) return QAccessible::accessibleInterface(id);
+    auto* made = new LabelAccessible(view(), index);
+    labels_.emplace_back(index, QAccessible::registerAccessibleInterface(made));
+    return made;
+  }
+
+ private:
+  FormView* view() const { return static_cast<FormView*>(object()); }
+
+  std::vector<QAccessibleInterface*> children() const {
+    std::vector<QAccessibleInterface*> out;
+    FormView* v = view();
+    if (!v->form()) return out;
+    const auto& elements = v->form()->elements();
+    for (const Element* e : elements)
+      if (shown(*e)) out.push_back(labelInterface(e->index()));
+    for (const Element* e : elements) {
+      if (e->layout().kind != Kind::TextBox || !e->visible()) continue;
+      if (QLineEdit* edit = v->lineEditOf(static_cast<const TextBox&>(*e)))
+        if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(edit)) out.push_back(i);
+    }
+    return out;
+  }
+
+  mutable std::vector<std::pair<int, QAccessible::Id>> labels_;
+};
+
+void (*listener)(QAccessibleEvent*) = nullptr;
+
+QAccessibleInterface* viewFactory(const QString&, QObject* object) {
+  if (auto* view = dynamic_cast<FormView*>(object)) return new ViewAccessible(view);
+  return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  QAccessible::installFactory(viewFactory);
+}
+
+void accessibleElementChanged(FormView& view, const Element& element, Property p) {
+  if ((!QAccessible::isActive() && !listener) || element.layout().kind != Kind::Label) return;
+  if (p != Property::Caption && p != Property::Visible) return;
+  // A hidden label's caption (the game keeps its state in some) is nobody's business.
+  if (p == Property::Caption && !element.visible()) return;
+  auto* viewIface = dynamic_cast<ViewAccessible*>(QAccessible::queryAccessibleInterface(&view));
+  if (!viewIface) return;
+  QAccessibleInterface* label = viewIface->labelInterface(element.index());
+  QAccessible::Event type = QAccessible::NameChanged;
+  if (p == Property::Visible || !shown(element))
+    type = shown(element) ? QAccessible::ObjectShow : QAccessible::ObjectHide;
+  QAccessibleEvent event(label, type);
+  if (listener)
+    listener(&event);
+  else
+    QAccessible::updateAccessibility(&event);
+}
+
+void setAccessibilityListener(void (*hear)(QAccessibleEvent*)) {
+  listener = hear;
+}
+
+}  // namespace ui::qt
