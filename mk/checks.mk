@@ -3,19 +3,21 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The real-window checks: the game's figures and one whole game under Xvfb, ending it by hand in
-# every phase, the proof that it writes no file and opens no network socket and a game started on
-# a French keyboard, all under a window manager as on a desktop; and the game on Wayland (a Weston
-# compositor inside Xvfb). Each installs what it needs (Xvfb, openbox, xdotool, python3-xlib,
-# strace, the keyboard tools, Weston, Qt's Wayland platform) and builds the game first.
+# every phase, the proof that it writes no file and opens no network socket, a game started on a
+# French keyboard and the game read through the accessibility bus, all under a window manager as
+# on a desktop; and the game on Wayland (a Weston compositor inside Xvfb). Each installs what it
+# needs (Xvfb, openbox, xdotool, python3-xlib, strace, the keyboard tools, the accessibility bus,
+# Weston, Qt's Wayland platform) and builds the game first.
 
 WINDOW_OUT ?= $(BUILD)/window-check
 WINDOW_GAME ?= $(BUILD)/app/brivazon
 WINDOW_PY := /usr/bin/python3
 WINDOW_TOOLS := tools/window
-WINDOW_DEPS := xvfb openbox xdotool python3-xlib strace weston qt6-wayland x11-xkb-utils
+WINDOW_DEPS := xvfb openbox xdotool python3-xlib strace weston qt6-wayland x11-xkb-utils \
+  at-spi2-core python3-pyatspi dbus
 
 .PHONY: check-window check-window-figures check-window-ending check-window-files \
-	check-window-wayland check-window-azerty check-window-tools window-deps
+	check-window-wayland check-window-azerty check-window-atspi check-window-tools window-deps
 
 window-deps:
 	@tools/install-deps.sh $(WINDOW_DEPS)
@@ -45,6 +47,9 @@ check-window-wayland: build window-deps
 check-window-azerty: build window-deps
 	$(WINDOW_PY) $(WINDOW_TOOLS)/azerty.py --game $(WINDOW_GAME)
 
+check-window-atspi: build window-deps
+	$(WINDOW_PY) $(WINDOW_TOOLS)/atspi.py --game $(WINDOW_GAME)
+
 # All of the above; every part runs even when an earlier one failed.
 check-window: build window-deps $(WINDOW_OUT)/poll-baseline
 	@status=0; \
@@ -54,4 +59,5 @@ check-window: build window-deps $(WINDOW_OUT)/poll-baseline
 	$(MAKE) --no-print-directory check-window-files || status=1; \
 	$(MAKE) --no-print-directory check-window-wayland || status=1; \
 	$(MAKE) --no-print-directory check-window-azerty || status=1; \
+	$(MAKE) --no-print-directory check-window-atspi || status=1; \
 	exit $$status

@@ -79,9 +79,13 @@ TEST_F(AccessibilityTest, AScreenReaderReadsEachScreensLabelsScoresByPlayerAndHe
     EXPECT_NE(text(badge), nullptr) << badge;
   for (QAccessibleInterface* t : texts())
     EXPECT_FALSE(t->text(QAccessible::Name).isEmpty());
+  EXPECT_EQ(text("Joueur 2, tapez votre nom"), nullptr) << "a prompt waiting outside the window";
 
   press(window(), Qt::Key_1, "1");
   ASSERT_TRUE(waitUntil([&] { return screenName() == QStringLiteral("Noms des joueurs"); }));
+  ASSERT_TRUE(waitUntil([&] { return text("Joueur 1, tapez votre nom") != nullptr; }));
+  EXPECT_TRUE(wasHeard(QAccessible::ObjectShow, QStringLiteral("Joueur 1, tapez votre nom")))
+      << "the prompt is announced as it slides in";
   // The name box is a real line edit among the texts.
   QAccessibleInterface* view = QAccessible::queryAccessibleInterface(qt.platform().displayedView());
   ASSERT_TRUE(waitUntil([&] {

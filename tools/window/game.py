@@ -118,9 +118,10 @@ class Box:
 class Game:
     """One run of the game binary under a Screen: its process, its window, its boxes."""
 
-    def __init__(self, screen, binary, prefix=(), home=None):
+    def __init__(self, screen, binary, prefix=(), home=None, extra_env=None):
         self.screen = screen
         self.env = private_env(screen.name, home)
+        self.env.update(extra_env or {})
         self.stderr_path = os.path.join(self.env["HOME"], "stderr.txt")
         self.mark = len(screen.damage)  # drawing before this index is not ours
         self.started = time.monotonic()

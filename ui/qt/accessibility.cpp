@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QWindow>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,18 @@ QString toQString(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// A label a sighted player can read: visible, with a caption, and at least partly inside the
+// window (the name prompts wait outside it before they slide in).
 bool shown(const Element& e) {
-  return e.layout().kind == Kind::Label && e.visible() &&
-         !static_cast<const Label&>(e).caption().empty();
+  if (e.layout().kind != Kind::Label || !e.visible() ||
+      static_cast<const Label&>(e).caption().empty())
+    return false;
+  constexpr float kWidth = 640 * kTwipsPerPixel, kHeight = 480 * kTwipsPerPixel;
+  const float left = std::min(e.left(), e.left() + e.width());
+  const float top = std::min(e.top(), e.top() + e.height());
+  const float right = std::max(e.left(), e.left() + e.width());
+  const float bottom = std::max(e.top(), e.top() + e.height());
+  return right > 0 && bottom > 0 && left < kWidth && top < kHeight && right > left && bottom > top;
 }
 
 // One label of a view. It has no object of its own: it reads the label through the view, which
@@ -95,7 +105,11 @@ class LabelAccessible final : public QAccessibleInterface {
 // A view: its visible labels in the order the window holds them, then its line edits.
 class ViewAccessible final : public QAccessibleWidget {
  public:
-  explicit ViewAccessible(FormView* view) : QAccessibleWidget(view, QAccessible::Client) {}
+  explicit ViewAccessible(FormView* view) : QAccessibleWidget(view, QAccessible::Client) {
+    if (!view->form()) return;
+    for (const Element* e : view->form()->elements())
+      offered_.push_back(shown(*e));
+  }
   ~ViewAccessible() override {
     for (auto& [index, id] : labels_)
       QAccessible::deleteAccessibleInterface(id);
@@ -112,6 +126,16 @@ class ViewAccessible final : public QAccessibleWidget {
     for (std::size_t i = 0; i < all.size(); ++i)
       if (all[i] == child) return static_cast<int>(i);
     return -1;
+  }
+
+  // Whether label `index` was among the children at the last change the view heard of.
+  bool offered(int index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < offered_.size() &&
+           offered_[static_cast<std::size_t>(index)];
+  }
+  void setOffered(int index, bool on) {
+    if (index >= 0 && static_cast<std::size_t>(index) < offered_.size())
+      offered_[static_cast<std::size_t>(index)] = on;
   }
 
   // The interface of label `index`, made once and kept while the view lives.
@@ -142,6 +166,7 @@ class ViewAccessible final : public QAccessibleWidget {
   }
 
   mutable std::vector<std::pair<int, QAccessible::Id>> labels_;
+  std::vector<bool> offered_;  // per element: offered to the assistive technologies last time
 };
 
 void (*listener)(QAccessibleEvent*) = nullptr;
@@ -162,16 +187,22 @@ void installAccessibility() {
 
 void accessibleElementChanged(FormView& view, const Element& element, Property p) {
   if ((!QAccessible::isActive() && !listener) || element.layout().kind != Kind::Label) return;
-  if (p != Property::Caption && p != Property::Visible) return;
-  // A hidden label's caption (the game keeps its state in some) is nobody's business.
-  if (p == Property::Caption && !element.visible()) return;
+  if (p != Property::Caption && p != Property::Visible && p != Property::Geometry) return;
   auto* viewIface = dynamic_cast<ViewAccessible*>(QAccessible::queryAccessibleInterface(&view));
   if (!viewIface) return;
-  QAccessibleInterface* label = viewIface->labelInterface(element.index());
-  QAccessible::Event type = QAccessible::NameChanged;
-  if (p == Property::Visible || !shown(element))
-    type = shown(element) ? QAccessible::ObjectShow : QAccessible::ObjectHide;
-  QAccessibleEvent event(label, type);
+  const bool was = viewIface->offered(element.index());
+  const bool now = shown(element);
+  viewIface->setOffered(element.index(), now);
+  // A caption that changes in view is spoken; a label that comes into view or leaves it is
+  // announced; a hidden label's caption (the game keeps state in some) is nobody's business.
+  QAccessible::Event type;
+  if (now != was)
+    type = now ? QAccessible::ObjectShow : QAccessible::ObjectHide;
+  else if (now && p == Property::Caption)
+    type = QAccessible::NameChanged;
+  else
+    return;
+  QAccessibleEvent event(viewIface->labelInterface(element.index()), type);
   if (listener)
     listener(&event);
   else
