@@ -127,7 +127,7 @@ fi
 
 if [ "$mode" = --deb ]; then
   depends=$(dpkg-deb -f "$source" Depends)
-  for lib in libqt6widgets6 libqt6gui6 libqt6core6 libcanberra0 libstdc++6 libc6; do
+  for lib in libqt6widgets6 libqt6gui6 libqt6core6 libcanberra0 libsdl2-2.0-0 libstdc++6 libc6; do
     printf '%s\n' "$depends" | grep -q "\\b$lib\\b" || fail "the package does not depend on $lib: $depends"
   done
   [ "$(dpkg-deb -f "$source" Section)" = games ] || fail "the package is not in the games section"

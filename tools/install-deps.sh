@@ -9,8 +9,9 @@
 set -eu
 
 packages="cmake g++ make pkg-config qt6-base-dev qt6-base-private-dev libgl-dev libcanberra-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev fonts-liberation2 fonts-comic-neue
-  fonts-dancingscript fonts-texgyre fonts-dejavu-core reuse desktop-file-utils appstream man-db $*"
+  libsdl2-dev libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev fonts-liberation2
+  fonts-comic-neue fonts-dancingscript fonts-texgyre fonts-dejavu-core reuse desktop-file-utils
+  appstream man-db $*"
 
 missing=""
 for p in $packages; do

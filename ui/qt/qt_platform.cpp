@@ -161,9 +161,11 @@ QtPlatform::QtPlatform()
   // Coarse timers may be 5% off; every game timer keeps its own fixed-rate schedule.
   dispatcher_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&dispatcher_, &QTimer::timeout, [this] { enter([] {}); });
+  gamepads_ = std::make_unique<Gamepads>([this](Key key) { padPressed(key); });
 }
 
 QtPlatform::~QtPlatform() {
+  gamepads_.reset();
   QCoreApplication::instance()->removeEventFilter(inputGuard_.get());
   QCoreApplication::instance()->removeNativeEventFilter(destroyWatch_.get());
   dispatcher_.stop();
@@ -299,7 +301,25 @@ void QtPlatform::followTable() {
   if (table == table_) return;
   // The window's accessible name says which screen is up; setting it tells a screen reader.
   if (table.screen != table_.screen) window_->setAccessibleName(toQString(table.screen));
+  std::vector<char32_t> seats;
+  for (const Seat& seat : table.seats)
+    seats.push_back(seat.buzzKey);
+  gamepads_->setSeats(std::move(seats));
   table_ = std::move(table);
+}
+
+void QtPlatform::padPressed(Key key) {
+  if (ending()) return;
+  if (!boxes_.empty()) {
+    if (key.kind == Key::Kind::Enter) boxes_.back()->accept();
+    return;
+  }
+  enter([&] {
+    Form* front = runtime_->front();
+    // A pad cannot type, nor take the keyboard from a player typing in a box.
+    if (!front || runtime_->keyboardBox()) return;
+    runtime_->windowKeyPress(*front, key.keyAscii());
+  });
 }
 
 void QtPlatform::arm() {

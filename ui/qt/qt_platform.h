@@ -34,6 +34,7 @@
 #include "ui/platform.h"
 #include "ui/qt/desktop_sound.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/gamepads.h"
 #include "ui/qt/message_panel.h"
 #include "ui/runtime.h"
 
@@ -125,6 +126,10 @@ class QtPlatform final : public Platform, public ViewHost {
   // Entries from the backend's own widgets.
   bool routeKey(const QKeyEvent& event, QLineEdit* origin) override;
   void textEdited(TextBox& box, std::string_view text) override;
+  // A key sent by a gamepad: routed as the keyboard's keys are, except that while a box is open
+  // only Enter (which closes it) counts, and while a text box has the keyboard none does.
+  void padPressed(Key key);
+  Gamepads& gamepads() { return *gamepads_; }
   // The window's close button; true when the window may close.
   bool closeRequested();
   // The window system destroyed the window (another program asked it to): the game ends.
@@ -165,6 +170,7 @@ class QtPlatform final : public Platform, public ViewHost {
   std::unique_ptr<QAbstractNativeEventFilter> destroyWatch_;
   std::uint64_t tableVersion_ = 0;
   Table table_;
+  std::unique_ptr<Gamepads> gamepads_;
 };
 
 // A runtime on the Qt backend, as the application and the tests use it.
