@@ -40,17 +40,24 @@ class VirtualPad {
   bool plugged() const { return joystick_ != nullptr; }
   int id() const { return id_; }
 
-  // Down, then up once the backend has read it.
+  // Down until the backend has read it, then up until it has read that too: a virtual pad is
+  // read by its state at each look, so a press shorter than a look would be missed.
   void tap(SDL_GameControllerButton button) {
     down(button);
-    spin(3 * ui::qt::Gamepads::kPollMs);
+    waitUntil([&] { return SDL_JoystickGetButton(joystick_, button) == 1; });
     SDL_JoystickSetVirtualButton(joystick_, button, 0);
-    spin(3 * ui::qt::Gamepads::kPollMs);
+    waitUntil([&] { return SDL_JoystickGetButton(joystick_, button) == 0; });
+    spin(2);
   }
   void down(SDL_GameControllerButton button) { SDL_JoystickSetVirtualButton(joystick_, button, 1); }
+  void up(SDL_GameControllerButton button) {
+    SDL_JoystickSetVirtualButton(joystick_, button, 0);
+    waitUntil([&] { return SDL_JoystickGetButton(joystick_, button) == 0; });
+  }
   void trigger(SDL_GameControllerAxis axis, Sint16 value) {
     SDL_JoystickSetVirtualAxis(joystick_, axis, value);
-    spin(3 * ui::qt::Gamepads::kPollMs);
+    waitUntil([&] { return SDL_JoystickGetAxis(joystick_, axis) == value; });
+    spin(2);
   }
 
   void unplug() {
@@ -241,8 +248,7 @@ TEST(GamepadDelay, APressReachesTheWindowsKeyHandlerWithin10Ms) {
     ASSERT_TRUE(waitUntil([&] { return form.keys.size() == delays.size() + 1; }, 1000));
     EXPECT_EQ(form.keys.back().first, '1' + i % 4);
     delays.push_back(form.keys.back().second - sent);
-    SDL_JoystickSetVirtualButton(SDL_JoystickFromInstanceID(pad.id()), button, 0);
-    spin(2 * ui::qt::Gamepads::kPollMs);
+    pad.up(button);
   }
   std::sort(delays.begin(), delays.end());
   const double median = delays[delays.size() / 2] / 1e6;
