@@ -11,12 +11,15 @@ too), and every call that could write to the file system or reach the network is
 
 Fails on: a file opened for writing (O_WRONLY, O_RDWR, O_CREAT, O_TRUNC, O_APPEND, O_TMPFILE) or
 created, renamed, linked, removed or truncated anywhere but under /dev; an Internet socket
-(AF_INET, AF_INET6) or a connection to anything but a local (AF_UNIX) socket; any file left in
-the fresh home, cache, config and runtime folders the game was given.
+(AF_INET, AF_INET6), a netlink socket of any kind but the kernel's device events, or a connection
+to anything but a local (AF_UNIX) socket; any file left in the fresh home, cache, config and
+runtime folders the game was given.
 
 Allowed, and listed: local sockets (the X display; a D-Bus session bus where one runs), /dev
 (a child of libdbus opens /dev/null for its standard streams), and the one mkdir by which Qt
-makes sure its runtime folder ($XDG_RUNTIME_DIR) exists.
+makes sure its runtime folder ($XDG_RUNTIME_DIR) exists, and the netlink socket of the kernel's
+device events (NETLINK_KOBJECT_UEVENT, bound to hear them) by which SDL notices a gamepad being
+plugged in.
 """
 
 import argparse
@@ -84,10 +87,17 @@ def judge(call, runtime_dir):
     if name == "socket":
         if "AF_INET" in bare:  # AF_INET and AF_INET6
             return "fail", f"an Internet socket: socket({args})"
+        if "AF_NETLINK" in bare:
+            if "NETLINK_KOBJECT_UEVENT" not in bare:
+                return "fail", f"a netlink socket other than device events: socket({args})"
+            return "allow", "socket(AF_NETLINK, NETLINK_KOBJECT_UEVENT): gamepads plugged in"
         return "allow", f"socket({bare.split(',')[0]})"
     if name in ("connect", "bind"):
         family = re.search(r"sa_family=(\w+)", bare)
         family = family.group(1) if family else "?"
+        # Only device-event sockets can exist (above); binding one is how it hears the events.
+        if name == "bind" and family == "AF_NETLINK":
+            return "allow", "bind to the kernel's device events"
         if family != "AF_UNIX":
             return "fail", f"{name} to {family}: {args}"
         return "allow", f"{name} to a local socket {path}"

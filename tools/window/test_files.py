@@ -76,6 +76,15 @@ class Judging(unittest.TestCase):
             '1 connect(3, {sa_family=AF_INET, sin_port=htons(6000), '
             'sin_addr=inet_addr("127.0.0.1")}, 16) = 0'), "fail")
 
+    def test_of_netlink_only_the_kernels_device_events_are_allowed(self):
+        self.assertEqual(verdict('1 socket(AF_NETLINK, SOCK_RAW|SOCK_CLOEXEC|SOCK_NONBLOCK, '
+                                 'NETLINK_KOBJECT_UEVENT) = 6'), "allow")
+        self.assertEqual(verdict('1 bind(6, {sa_family=AF_NETLINK, nl_pid=0, '
+                                 'nl_groups=0x000002}, 12) = 0'), "allow")
+        self.assertEqual(verdict('1 socket(AF_NETLINK, SOCK_RAW, NETLINK_ROUTE) = 6'), "fail")
+        self.assertEqual(verdict('1 connect(6, {sa_family=AF_NETLINK, nl_pid=0, '
+                                 'nl_groups=00000000}, 12) = 0'), "fail")
+
 
 class LeftBehind(unittest.TestCase):
     def test_only_files_other_than_ours_are_reported(self):
