@@ -117,7 +117,7 @@ TEST_F(AccessibilityTest, AScreenReaderReadsEachScreensLabelsScoresByPlayerAndHe
   press(window(), Qt::Key_B, "b");
   const std::string right = frm().answerKey;
   QTimer poll;
-  whenBoxOpens(poll, [](QMessageBox& box) { box.accept(); });
+  whenBoxOpens(poll, [](ui::qt::MessagePanel& box) { box.accept(); });
   press(window(), static_cast<Qt::Key>(Qt::Key_0 + std::stoi(right)),
         QString::fromStdString(right));
   ASSERT_TRUE(waitUntil([&] { return frm().lblB.caption() != "0"; }));

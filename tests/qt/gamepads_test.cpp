@@ -170,7 +170,7 @@ TEST_P(PadsForEachCount, EachPadBuzzesForItsSeatAnswersAndClosesTheVerdictWithSt
   bool heldOpen = false, closed = false;
   std::string scoreInBox;
   QTimer poll;
-  whenBoxOpens(poll, [&](QMessageBox& box) {
+  whenBoxOpens(poll, [&](ui::qt::MessagePanel& box) {
     text = box.text();
     scoreInBox = frm().scoreLabel(seat).caption();
     // Every press but Start is lost while the box is open.
