@@ -28,10 +28,12 @@ def play(g):
     g.wait_screen(G.player_count, 10, "the player count")
     g.press(TOP_ROW["2"])
     g.wait_screen(G.name_entry, 5, "the name box after the key marked 2")
+    # Typed on the same layout: the name box takes what it types, accents included.
     for name in ("Zoé", "Léo"):
+        g.wait_screen(G.name_entry, 5, "the name box")
+        g.screen.run(0.6)  # the prompt slides in over the box before it has the keyboard
         g.type(name)
         g.press("Return")
-        g.screen.run(0.3)
     g.close_boxes_until(G.topic_choice, 10, "the topic choice")
     g.screen.run(0.1)
     g.press(TOP_ROW["3"])
