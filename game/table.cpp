@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's description of the table for the backends: the seats in play with their buzz keys,
 // players and score labels, and the name of the screen showing, as a screen reader says it.
 #include <array>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game tells the backends about the table: the seats in play with their buzz keys,
 // players and score labels, and the name of the screen showing, from the count question to a
 // question on screen.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game tells every backend about the table: the seats in play with their buzz keys and
 // players, and the name of the screen showing.
 //

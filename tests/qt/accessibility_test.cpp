@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader finds in the real game: the window named after the screen showing, every
 // visible label as static text at its place, the scores named by their players, and an event
 // when the question, a choice or a score changes.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Gamepads as buzzers, with SDL's virtual pads standing in for real ones: a pad per seat in play
 // for one, two and three players, each buzzing, answering and closing the verdict's box; pads
 // unplugged and plugged in mid-game; presses lost while a text box has the keyboard or a box is

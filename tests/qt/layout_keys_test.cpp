@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The top row's digits on any keyboard layout: keys are judged by where they sit, so a French
 // keyboard, which types "&" and "é" on the keys marked 1 and 2, still chooses and answers with
 // them, while the name box types exactly what the layout types.

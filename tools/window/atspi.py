@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The game as a screen reader finds it: under a private Xvfb and a private session bus with the
 accessibility bus (at-spi2-core), the real game is played with real keys while everything it
 shows is read through AT-SPI alone (python3-pyatspi): the window's name for each screen, the

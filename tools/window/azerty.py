@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A game started on a French keyboard: under a private Xvfb switched to the French layout
 (setxkbmap fr), the top-row keys marked 2 and 3, sent by their key codes as a keyboard sends
 them (they type "é" and '"' there), choose two players and then a topic; the names are typed on

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The accessible interfaces of a view and its labels, and the events of their changes.
 #include "ui/qt/accessibility.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader finds in the window: the painted labels of each game window as text
 // objects, and a word when one of them changes.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading pads through SDL's game-controller subsystem and turning their buttons into the
 // game's keys.
 #include "ui/qt/gamepads.h"

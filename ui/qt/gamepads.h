@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Gamepads as buzzers: each pad stands for one seat in play and sends the keys the game knows.
 //
 // Pads come through SDL2's game-controller API alone (no SDL window), which maps the common pads
