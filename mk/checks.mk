@@ -22,18 +22,16 @@ WINDOW_DEPS := xvfb openbox xdotool python3-xlib strace weston qt6-wayland x11-x
 window-deps:
 	@tools/install-deps.sh $(WINDOW_DEPS)
 
-# The plain-polling window the idle figures are compared with.
-$(WINDOW_OUT)/poll-baseline: $(WINDOW_TOOLS)/poll_baseline.cpp | window-deps
-	@mkdir -p $(WINDOW_OUT)
-	g++ -std=c++20 -O2 -fPIC $< -o $@ $$(pkg-config --cflags --libs Qt6Widgets)
+# The plain-polling window the idle figures are compared with, built by CMake with the game.
+POLL_BASELINE := $(BUILD)/tools/window/poll-baseline
 
 # The tests of the checking tools themselves (no display needed).
 check-window-tools: window-deps
 	$(WINDOW_PY) -m unittest discover -s $(WINDOW_TOOLS) -p 'test_*.py'
 
-check-window-figures: build window-deps $(WINDOW_OUT)/poll-baseline
+check-window-figures: build window-deps
 	$(WINDOW_PY) $(WINDOW_TOOLS)/figures.py --game $(WINDOW_GAME) \
-	  --poll-baseline $(WINDOW_OUT)/poll-baseline --out $(WINDOW_OUT)
+	  --poll-baseline $(POLL_BASELINE) --out $(WINDOW_OUT)
 
 check-window-ending: build window-deps
 	$(WINDOW_PY) $(WINDOW_TOOLS)/ending.py --game $(WINDOW_GAME)
@@ -51,7 +49,7 @@ check-window-atspi: build window-deps
 	$(WINDOW_PY) $(WINDOW_TOOLS)/atspi.py --game $(WINDOW_GAME)
 
 # All of the above; every part runs even when an earlier one failed.
-check-window: build window-deps $(WINDOW_OUT)/poll-baseline
+check-window: build window-deps
 	@status=0; \
 	$(MAKE) --no-print-directory check-window-tools || status=1; \
 	$(MAKE) --no-print-directory check-window-figures || status=1; \
