@@ -143,7 +143,8 @@ BENCHMARK(BM_Tick_tmrTimer_countdown);
 void BM_Tick_tmrSlide(benchmark::State& state) {
   Table t;
   t.backend.runtime().keyPress(ui::Key::character(U'1'));
-  content::FrmBlack& card = t.brivazon.frmBlack();
+  t.brivazon.frmBlack();
+  content::FrmBlack& card = *content::loadedFrmBlack(t.brivazon);
   tickBench(state, t, [&] {
     card.tmrSlide_Timer();
     if (card.lblQNumber.left() <= 4300) {

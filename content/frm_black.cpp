@@ -10,7 +10,19 @@
 #include "game/inventory.h"
 #include "ui/numeric.h"
 
+namespace game {
+
+std::unique_ptr<ui::Form> makeFrmBlack(ui::Runtime& runtime, Brivazon& brivazon) {
+  return std::make_unique<content::FrmBlack>(runtime, brivazon);
+}
+
+}  // namespace game
+
 namespace content {
+
+FrmBlack* loadedFrmBlack(const game::Brivazon& brivazon) {
+  return static_cast<FrmBlack*>(brivazon.frmBlackIfLoaded());
+}
 
 FrmBlack::FrmBlack(ui::Runtime& runtime, game::Brivazon& brivazon)
     : ui::Form(runtime, game::kFrmBlack), brivazon_(brivazon) {
@@ -23,7 +35,7 @@ game::FrmGame& FrmBlack::frmGame() const {
 }
 
 std::vector<ui::VariableRef> FrmBlack::variables() const {
-  return {{"slideStep", &slideStep}};
+  return {{"slideStep", &slideStep.value()}};
 }
 
 void FrmBlack::Form_Load() {
@@ -34,11 +46,11 @@ void FrmBlack::Form_Load() {
   lblQNumber.setLeft(9750);
   lblQNumber.setCaption(g.lblr.caption());
   tmrSlide.setEnabled(true);
-  if (g.phaseIs("Intro")) {
+  if (g.phaseIs(game::phase::kIntro)) {
     lblWelcome.setCaption("Bienvenu à Brivazon!");
     lblWelcome.show();
   }
-  if (g.phaseIs("Topic")) {
+  if (g.phaseIs(game::phase::kTopic)) {
     const double question = ui::val(g.lblr.caption());
     // Questions 1 and 8 open a round: its card comes before the question's.
     if (question == 1) {
@@ -55,12 +67,12 @@ void FrmBlack::Form_Load() {
 }
 
 void FrmBlack::Form_KeyPress(int keyAscii) {
-  if (keyAscii == 27) runtime().quit();
+  if (keyAscii == ui::kKeyEscape) runtime().quit();
 }
 
 void FrmBlack::tmrSlide_Timer() {
   game::FrmGame& g = frmGame();
-  if (g.phaseIs("Intro")) {
+  if (g.phaseIs(game::phase::kIntro)) {
     // Up to the top, down to the bottom, back to the middle; a leg that ends hands straight on
     // to the next leg's first move in the same tick.
     if (slideStep == 0) {
@@ -79,7 +91,7 @@ void FrmBlack::tmrSlide_Timer() {
     // pause still ends 2 s after the first enable.
     if (slideStep == 3) tmrPause.setEnabled(true);
   }
-  if (g.phaseIs("Topic")) {
+  if (g.phaseIs(game::phase::kTopic)) {
     if (lblQLabel.top() < 2150) {
       lblQLabel.setTop(lblQLabel.top() + 300);
     } else if (lblQNumber.left() > 4300) {
@@ -106,7 +118,7 @@ void FrmBlack::tmrPause_Timer() {
     ++slideStep;
     if (slideStep < 3) return;
   }
-  if (g.phaseIs("Topic")) {
+  if (g.phaseIs(game::phase::kTopic)) {
     if (lblQLabel.caption() == "Rond") {
       // The round card has been held: the question's own card slides in, its number from
       // 9650 rather than 9750.
@@ -118,10 +130,10 @@ void FrmBlack::tmrPause_Timer() {
       tmrPause.setEnabled(false);
       return;
     }
-    g.lblCheckpoint.setCaption("Question");
-    if (ui::val(g.lblr.caption()) < 15) g.tmrTimer.setEnabled(true);
+    g.setPhase(game::phase::kQuestion);
+    if (g.beforeFinalRound()) g.tmrTimer.setEnabled(true);
   }
-  if (g.phaseIs("Intro")) g.lblCheckpoint.setCaption("CTopic");
+  if (g.phaseIs(game::phase::kIntro)) g.setPhase(game::phase::kNextTopic);
   g.show();
   brivazon_.unloadFrmBlack();
 }

@@ -14,6 +14,7 @@
 #include "ui/form.h"
 #include "ui/runtime.h"
 #include "ui/timer.h"
+#include "ui/variable.h"
 
 namespace game {
 class Brivazon;
@@ -21,6 +22,10 @@ class FrmGame;
 }  // namespace game
 
 namespace content {
+
+class FrmBlack;
+// The title card while it is loaded, or none.
+FrmBlack* loadedFrmBlack(const game::Brivazon& brivazon);
 
 class FrmBlack : public ui::Form {
  public:
@@ -34,7 +39,7 @@ class FrmBlack : public ui::Form {
   ui::Timer tmrSlide{*this, "tmrSlide"};
 
   // The welcome line's leg (0..3), or the pause ticks spent on a special title.
-  std::int16_t slideStep = 0;
+  ui::Integer slideStep{*this};
 
   std::vector<ui::VariableRef> variables() const override;
 

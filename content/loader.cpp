@@ -14,100 +14,110 @@
 
 namespace game {
 
+namespace {
+
+// The current-question variables from a record. A chosen final category overrides the title
+// and value a record loads in the same tick.
+void loadQuestion(FrmGame& f, std::string_view topic, std::string_view text,
+                  const std::array<std::string_view, 4>& choices, std::string_view answer,
+                  int value, bool categoryChosen) {
+  if (!categoryChosen) f.topicTitle = topic;
+  f.questionText = text;
+  f.choice1 = choices[0];
+  f.choice2 = choices[1];
+  f.choice3 = choices[2];
+  f.choice4 = choices[3];
+  f.answerKey = answer;
+  if (!categoryChosen) f.questionValue = value;
+}
+
+void loadRecord(FrmGame& f, bool categoryChosen) {
+  if (const content::RegularQuestion* q = content::findRegular(f.questionId)) {
+    loadQuestion(f, q->topic, q->question, q->choices, q->right, q->value, categoryChosen);
+  } else if (const content::GibberishQuestion* g = content::findGibberish(f.questionId)) {
+    loadQuestion(f, g->topic, g->sentence, g->accepted, g->answer, g->value, categoryChosen);
+    f.finalOrder1 = g->clues[0];
+    f.finalOrder2 = g->clues[1];
+    f.finalOrder3 = g->clues[2];
+    f.lblG.setCaption("1");
+  }
+}
+
+// The final round's category: its title, value and words, and the English word to play.
+void loadCategory(FrmGame& f, const content::FinalCategory& c) {
+  f.topicTitle = c.title;
+  f.questionValue = c.value;
+  const auto words = f.wordLabels();
+  for (std::size_t i = 0; i < words.size(); ++i)
+    words[i]->setCaption(c.french[i]);
+  if (f.finalWord >= 1 && f.finalWord <= 9) {
+    f.lblBrivazon.setCaption(c.english[static_cast<std::size_t>(f.finalWord - 1)]);
+    f.presetQ1 = f.finalWord;
+  }
+}
+
+// The final round lists its three categories, one a tick, keyed by a step counter in
+// questionId; the fourth step hands over to the choice.
+void nextListedCategory(FrmGame& f) {
+  f.questionId = f.questionId + 1;
+  const std::array<const ui::Text*, 3> order{&f.finalOrder1, &f.finalOrder2, &f.finalOrder3};
+  int number = 0;
+  if (f.questionId >= 1 && f.questionId <= 3)
+    number = static_cast<int>(ui::val(*order[static_cast<std::size_t>(f.questionId - 1)]));
+  f.finalCategory = number;
+}
+
+void listCategory(FrmGame& f) {
+  const std::array<ui::Label*, 3> topics{&f.lblTopic1, &f.lblTopic2, &f.lblTopic3};
+  const std::array<ui::Integer*, 3> ids{&f.topicQ1, &f.topicQ2, &f.topicQ3};
+  if (f.questionId >= 1 && f.questionId <= 3) {
+    const auto i = static_cast<std::size_t>(f.questionId - 1);
+    topics[i]->setCaption(f.topicTitle);
+    *ids[i] = f.finalCategory;
+  } else if (f.questionId == 4) {
+    f.setPhase(phase::kChooseTopic);
+  }
+}
+
+// The three topics offered: the two start-up presets while the names and the welcome play,
+// then the question just drawn.
+void offerTopics(FrmGame& f) {
+  if (f.phaseIs(phase::kName)) {
+    f.lblTopic1.setCaption(f.topicTitle);
+    f.topicQ1 = f.presetQ1;
+  }
+  if (f.phaseIs(phase::kIntro)) {
+    f.lblTopic2.setCaption(f.topicTitle);
+    f.topicQ2 = f.presetQ2;
+  }
+  if (f.phaseIs(phase::kNextTopic) && f.beforeFinalRound()) {
+    f.lblTopic3.setCaption(f.topicTitle);
+    f.topicQ3 = f.questionId;
+    f.setPhase(phase::kChooseTopic);
+  }
+}
+
+}  // namespace
+
 void FrmGame::tmrQList_Timer() {
-  const double question = ui::val(lblr.caption());
-  if (question > 15) lblr.setCaption("15");
-  const bool finalRound = ui::val(lblr.caption()) == 15;
+  if (questionNumber() > 15) lblr.setCaption("15");
+  if (phaseIs(phase::kName)) questionId = presetQ1;
+  if (phaseIs(phase::kIntro)) questionId = presetQ2;
 
-  if (phaseIs("Name")) set(questionId, presetQ1);
-  if (phaseIs("Intro")) set(questionId, presetQ2);
-
-  // The final round lists its three categories, one a tick, keyed by a step counter.
-  const bool listing = finalRound && phaseIs("CTopic");
-  // A chosen final category overrides the title and value a record loads in the same tick;
-  // writing only the final value keeps an idle tick free of changes.
-  if (listing) {
-    set(questionId, questionId + 1);
-    const std::array<const std::string*, 3> order{&finalOrder1, &finalOrder2, &finalOrder3};
-    int number = 0;
-    if (questionId >= 1 && questionId <= 3)
-      number = static_cast<int>(ui::val(*order[static_cast<std::size_t>(questionId - 1)]));
-    set(finalCategory, number);
-  }
+  const bool listing = finalRound() && phaseIs(phase::kNextTopic);
+  if (listing) nextListedCategory(*this);
   const content::FinalCategory* category = content::findCategory(finalCategory);
-  if (listing) {
-    // The record is not loaded while the categories are listed.
-  } else if (const content::RegularQuestion* q = content::findRegular(questionId)) {
-    if (!category) set(topicTitle, q->topic);
-    set(questionText, q->question);
-    set(choice1, q->choices[0]);
-    set(choice2, q->choices[1]);
-    set(choice3, q->choices[2]);
-    set(choice4, q->choices[3]);
-    set(answerKey, q->right);
-    if (!category) set(questionValue, q->value);
-  } else if (const content::GibberishQuestion* g = content::findGibberish(questionId)) {
-    if (!category) set(topicTitle, g->topic);
-    set(questionText, g->sentence);
-    set(choice1, g->accepted[0]);
-    set(choice2, g->accepted[1]);
-    set(choice3, g->accepted[2]);
-    set(choice4, g->accepted[3]);
-    set(answerKey, g->answer);
-    if (!category) set(questionValue, g->value);
-    set(finalOrder1, g->clues[0]);
-    set(finalOrder2, g->clues[1]);
-    set(finalOrder3, g->clues[2]);
-    lblG.setCaption("1");
-  }
+  // The record is not loaded while the categories are listed.
+  if (!listing) loadRecord(*this, category != nullptr);
+  if (category) loadCategory(*this, *category);
+  if (listing) listCategory(*this);
 
-  if (const content::FinalCategory* c = category) {
-    set(topicTitle, c->title);
-    set(questionValue, c->value);
-    const std::array<ui::Label*, 9> words{&lblCA, &lblCB, &lblCC, &lblCD, &lblCE,
-                                          &lblCF, &lblCG, &lblCH, &lblCI};
-    for (std::size_t i = 0; i < words.size(); ++i)
-      words[i]->setCaption(c->french[i]);
-    if (finalWord >= 1 && finalWord <= 9) {
-      lblBrivazon.setCaption(c->english[static_cast<std::size_t>(finalWord - 1)]);
-      set(presetQ1, finalWord);
-    }
-  }
-
-  if (listing) {
-    if (questionId == 1) {
-      lblTopic1.setCaption(topicTitle);
-      set(topicQ1, finalCategory);
-    } else if (questionId == 2) {
-      lblTopic2.setCaption(topicTitle);
-      set(topicQ2, finalCategory);
-    } else if (questionId == 3) {
-      lblTopic3.setCaption(topicTitle);
-      set(topicQ3, finalCategory);
-    } else if (questionId == 4) {
-      lblCheckpoint.setCaption("CTopic1");
-    }
-  }
-
-  if (questionId <= 1000 && ui::val(lblr.caption()) < 15) {
+  if (!isGibberish() && beforeFinalRound()) {
     const double round = ui::val(lblQNumber.caption());
     if (round == 1) lblValue.setCaption(ui::num(questionValue));
     if (round == 2) lblValue.setCaption(ui::num(2 * questionValue));
   }
-
-  if (phaseIs("Name")) {
-    lblTopic1.setCaption(topicTitle);
-    set(topicQ1, presetQ1);
-  }
-  if (phaseIs("Intro")) {
-    lblTopic2.setCaption(topicTitle);
-    set(topicQ2, presetQ2);
-  }
-  if (phaseIs("CTopic") && ui::val(lblr.caption()) < 15) {
-    lblTopic3.setCaption(topicTitle);
-    set(topicQ3, questionId);
-    lblCheckpoint.setCaption("CTopic1");
-  }
+  offerTopics(*this);
 }
 
 }  // namespace game

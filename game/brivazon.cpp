@@ -5,7 +5,6 @@
 // Creating, showing and destroying the two windows.
 #include "game/brivazon.h"
 
-#include "content/frm_black.h"
 #include "game/frm_game.h"
 #include "game/inventory.h"
 
@@ -26,9 +25,9 @@ void Brivazon::start() {
   frmGame_->show();
 }
 
-content::FrmBlack& Brivazon::frmBlack() {
+ui::Form& Brivazon::frmBlack() {
   if (!frmBlack_) {
-    frmBlack_ = std::make_unique<content::FrmBlack>(runtime_, *this);
+    frmBlack_ = makeFrmBlack(runtime_, *this);
     runtime_.load(*frmBlack_);
   }
   return *frmBlack_;

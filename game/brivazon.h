@@ -8,15 +8,17 @@
 
 #include <memory>
 
+#include "ui/form.h"
 #include "ui/runtime.h"
-
-namespace content {
-class FrmBlack;
-}
 
 namespace game {
 
+class Brivazon;
 class FrmGame;
+
+// The title-card window. Its class and handlers live with the cards in content/, which stands
+// above the game folder; the game only creates, shows and destroys it.
+std::unique_ptr<ui::Form> makeFrmBlack(ui::Runtime& runtime, Brivazon& brivazon);
 
 class Brivazon {
  public:
@@ -33,9 +35,9 @@ class Brivazon {
   FrmGame& frmGame() const { return *frmGame_; }
   // The title card's one shared instance: the first reference creates it and runs its
   // Form_Load.
-  content::FrmBlack& frmBlack();
+  ui::Form& frmBlack();
   bool hasFrmBlack() const { return frmBlack_ != nullptr; }
-  content::FrmBlack* frmBlackIfLoaded() const { return frmBlack_.get(); }
+  ui::Form* frmBlackIfLoaded() const { return frmBlack_.get(); }
   // Destroys the title card together with its timers.
   void unloadFrmBlack();
 
@@ -45,7 +47,7 @@ class Brivazon {
  private:
   ui::Runtime& runtime_;
   std::unique_ptr<FrmGame> frmGame_;
-  std::unique_ptr<content::FrmBlack> frmBlack_;
+  std::unique_ptr<ui::Form> frmBlack_;
 };
 
 }  // namespace game

@@ -43,49 +43,49 @@ FrmGame::FrmGame(ui::Runtime& runtime, Brivazon& brivazon)
 std::vector<ui::VariableRef> FrmGame::variables() const {
   // Sorted by name in plain byte order; msgResult is never read and not listed.
   return {
-      {"answerKey", nullptr, &answerKey},
-      {"choice1", nullptr, &choice1},
-      {"choice2", nullptr, &choice2},
-      {"choice3", nullptr, &choice3},
-      {"choice4", nullptr, &choice4},
-      {"curPlayer", &curPlayer},
-      {"drawQ1", &drawQ1},
-      {"drawQ10", &drawQ10},
-      {"drawQ11", &drawQ11},
-      {"drawQ12", &drawQ12},
-      {"drawQ13", &drawQ13},
-      {"drawQ14", &drawQ14},
-      {"drawQ2", &drawQ2},
-      {"drawQ3", &drawQ3},
-      {"drawQ4", &drawQ4},
-      {"drawQ5", &drawQ5},
-      {"drawQ6", &drawQ6},
-      {"drawQ7", &drawQ7},
-      {"drawQ8", &drawQ8},
-      {"drawQ9", &drawQ9},
-      {"finalCategory", &finalCategory},
-      {"finalCategoryCount", &finalCategoryCount},
-      {"finalOrder1", nullptr, &finalOrder1},
-      {"finalOrder2", nullptr, &finalOrder2},
-      {"finalOrder3", nullptr, &finalOrder3},
-      {"finalShown", &finalShown},
-      {"finalUsed6", &finalUsed6},
-      {"finalUsed7", &finalUsed7},
-      {"finalUsed8", &finalUsed8},
-      {"finalUsed9", &finalUsed9},
-      {"finalWord", &finalWord},
-      {"playerCount", &playerCount},
-      {"presetQ1", &presetQ1},
-      {"presetQ2", &presetQ2},
-      {"questionId", &questionId},
-      {"questionText", nullptr, &questionText},
-      {"questionValue", &questionValue},
-      {"regularPoolSize", &regularPoolSize},
-      {"specialPoolSize", &specialPoolSize},
-      {"topicQ1", &topicQ1},
-      {"topicQ2", &topicQ2},
-      {"topicQ3", &topicQ3},
-      {"topicTitle", nullptr, &topicTitle},
+      {"answerKey", nullptr, &answerKey.value()},
+      {"choice1", nullptr, &choice1.value()},
+      {"choice2", nullptr, &choice2.value()},
+      {"choice3", nullptr, &choice3.value()},
+      {"choice4", nullptr, &choice4.value()},
+      {"curPlayer", &curPlayer.value()},
+      {"drawQ1", &drawQ1.value()},
+      {"drawQ10", &drawQ10.value()},
+      {"drawQ11", &drawQ11.value()},
+      {"drawQ12", &drawQ12.value()},
+      {"drawQ13", &drawQ13.value()},
+      {"drawQ14", &drawQ14.value()},
+      {"drawQ2", &drawQ2.value()},
+      {"drawQ3", &drawQ3.value()},
+      {"drawQ4", &drawQ4.value()},
+      {"drawQ5", &drawQ5.value()},
+      {"drawQ6", &drawQ6.value()},
+      {"drawQ7", &drawQ7.value()},
+      {"drawQ8", &drawQ8.value()},
+      {"drawQ9", &drawQ9.value()},
+      {"finalCategory", &finalCategory.value()},
+      {"finalCategoryCount", &finalCategoryCount.value()},
+      {"finalOrder1", nullptr, &finalOrder1.value()},
+      {"finalOrder2", nullptr, &finalOrder2.value()},
+      {"finalOrder3", nullptr, &finalOrder3.value()},
+      {"finalShown", &finalShown.value()},
+      {"finalUsed6", &finalUsed6.value()},
+      {"finalUsed7", &finalUsed7.value()},
+      {"finalUsed8", &finalUsed8.value()},
+      {"finalUsed9", &finalUsed9.value()},
+      {"finalWord", &finalWord.value()},
+      {"playerCount", &playerCount.value()},
+      {"presetQ1", &presetQ1.value()},
+      {"presetQ2", &presetQ2.value()},
+      {"questionId", &questionId.value()},
+      {"questionText", nullptr, &questionText.value()},
+      {"questionValue", &questionValue.value()},
+      {"regularPoolSize", &regularPoolSize.value()},
+      {"specialPoolSize", &specialPoolSize.value()},
+      {"topicQ1", &topicQ1.value()},
+      {"topicQ2", &topicQ2.value()},
+      {"topicQ3", &topicQ3.value()},
+      {"topicTitle", nullptr, &topicTitle.value()},
   };
 }
 
@@ -104,7 +104,7 @@ void FrmGame::Form_Load() {
   curPlayer = 0;
   drawQ1 = drawQ2 = drawQ4 = drawQ5 = drawQ6 = drawQ7 = drawQ8 = drawQ9 = 0;
   drawQ11 = drawQ12 = drawQ13 = drawQ14 = 0;
-  lblCheckpoint.setCaption("PNumber");
+  setPhase(phase::kPlayerCount);
   txtInput.hide();
   lblPNumber.setCaption("Comment de joueurs est-ce que nous avons ajourd-hui?");
   lbl1P.setCaption("1");
@@ -158,16 +158,20 @@ std::int16_t FrmGame::draw(int n) {
   return ui::drawFrom(n, runtime().rnd());
 }
 
-void FrmGame::set(std::int16_t& var, int value) {
-  if (var == value) return;
-  var = static_cast<std::int16_t>(value);
-  runtime().touch();
+double FrmGame::questionNumber() const {
+  return ui::val(lblr.caption());
 }
 
-void FrmGame::set(std::string& var, std::string_view value) {
-  if (var == value) return;
-  var.assign(value);
-  runtime().touch();
+std::array<ui::Label*, 4> FrmGame::choiceLabels() {
+  return {&lblChoice1, &lblChoice2, &lblChoice3, &lblChoice4};
+}
+
+std::array<const ui::Text*, 4> FrmGame::choiceTexts() const {
+  return {&choice1, &choice2, &choice3, &choice4};
+}
+
+std::array<ui::Label*, 9> FrmGame::wordLabels() {
+  return {&lblCA, &lblCB, &lblCC, &lblCD, &lblCE, &lblCF, &lblCG, &lblCH, &lblCI};
 }
 
 std::string_view FrmGame::join(std::initializer_list<std::string_view> parts) {

@@ -12,6 +12,7 @@
 // the final round the words played) in lblQNumber, the question kind in lblG.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -19,14 +20,32 @@
 #include <string_view>
 #include <vector>
 
+#include "game/inventory.h"
+#include "game/phases.h"
 #include "ui/element.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
 #include "ui/timer.h"
+#include "ui/variable.h"
 
 namespace game {
 
 class Brivazon;
+
+// The buzz key of each seat (1 left, 2 middle, 3 right) and the player counts, 0..3, in which
+// that seat is occupied: one player sits in the middle, two at the left and right.
+struct SeatKey {
+  char key;
+  int seat;
+  std::array<bool, 4> inPlay;
+};
+inline constexpr std::array<SeatKey, 3> kSeatKeys{{
+    {'q', 1, {false, false, true, true}},
+    {'b', 2, {false, true, false, true}},
+    {'p', 3, {false, false, true, true}},
+}};
+// The seat a key buzzes for, or none.
+const SeatKey* seatKey(int keyAscii);
 
 class FrmGame : public ui::Form {
  public:
@@ -97,27 +116,27 @@ class FrmGame : public ui::Form {
   ui::Timer tmrP2Anim{*this, "tmrP2Anim"};
   ui::Timer tmrP3Anim{*this, "tmrP3Anim"};
 
-  // Window-level variables.
-  int msgResult = 0;
-  std::int16_t playerCount = 0;
-  std::int16_t curPlayer = 0;
-  std::string questionText;
-  std::string choice1, choice2, choice3, choice4;
-  std::string answerKey;
-  std::int16_t finalUsed6 = 0, finalUsed7 = 0, finalUsed8 = 0, finalUsed9 = 0;
-  std::int16_t finalShown = 0;
-  std::string finalOrder1, finalOrder2, finalOrder3;
-  std::int16_t questionId = 0;
-  std::string topicTitle;
-  std::int16_t presetQ1 = 0, presetQ2 = 0;
-  std::int16_t drawQ1 = 0, drawQ2 = 0, drawQ3 = 0, drawQ4 = 0, drawQ5 = 0, drawQ6 = 0, drawQ7 = 0;
-  std::int16_t drawQ8 = 0, drawQ9 = 0, drawQ10 = 0, drawQ11 = 0, drawQ12 = 0, drawQ13 = 0;
-  std::int16_t drawQ14 = 0;
-  std::int16_t finalCategory = 0;
-  std::int16_t finalWord = 0;
-  std::int16_t regularPoolSize = 0, specialPoolSize = 0, finalCategoryCount = 0;
-  std::int16_t topicQ1 = 0, topicQ2 = 0, topicQ3 = 0;
-  std::int16_t questionValue = 0;
+  // Window-level variables. Every write goes through the variable, which reports a real change.
+  ui::Integer msgResult{*this};
+  ui::Integer playerCount{*this};
+  ui::Integer curPlayer{*this};
+  ui::Text questionText{*this};
+  ui::Text choice1{*this}, choice2{*this}, choice3{*this}, choice4{*this};
+  ui::Text answerKey{*this};
+  ui::Integer finalUsed6{*this}, finalUsed7{*this}, finalUsed8{*this}, finalUsed9{*this};
+  ui::Integer finalShown{*this};
+  ui::Text finalOrder1{*this}, finalOrder2{*this}, finalOrder3{*this};
+  ui::Integer questionId{*this};
+  ui::Text topicTitle{*this};
+  ui::Integer presetQ1{*this}, presetQ2{*this};
+  ui::Integer drawQ1{*this}, drawQ2{*this}, drawQ3{*this}, drawQ4{*this}, drawQ5{*this};
+  ui::Integer drawQ6{*this}, drawQ7{*this}, drawQ8{*this}, drawQ9{*this}, drawQ10{*this};
+  ui::Integer drawQ11{*this}, drawQ12{*this}, drawQ13{*this}, drawQ14{*this};
+  ui::Integer finalCategory{*this};
+  ui::Integer finalWord{*this};
+  ui::Integer regularPoolSize{*this}, specialPoolSize{*this}, finalCategoryCount{*this};
+  ui::Integer topicQ1{*this}, topicQ2{*this}, topicQ3{*this};
+  ui::Integer questionValue{*this};
 
   std::vector<ui::VariableRef> variables() const override;
 
@@ -133,11 +152,15 @@ class FrmGame : public ui::Form {
 
   // Phase machine (game/phase_machine.cpp) and question schedule (game/schedule.cpp).
   void lblCheckpoint_Change();
+  void showTopicPrompt();
+  void showFinalRound();
+  void showQuestion();
   void advanceAndDraw();
 
   // Player count, names and badges (players/).
   void playerCountKey(int keyAscii);
   void txtInput_KeyDown(int keyCode, int shift);
+  void enterName(int prompt);
   void lblName10_Change();
   void lblName20_Change();
   void lblName30_Change();
@@ -157,6 +180,10 @@ class FrmGame : public ui::Form {
   // Word n (1..9) of the final round has been found; every word has.
   bool wordFound(int n) const;
   bool allWordsFound() const;
+  void markWordFound(int n);
+  // Draws the next word to play; with none left, marks the round over (lblQNumber 10, which the
+  // round display ends the game on) and returns false.
+  bool drawNextFinalWord();
 
   // Question bank loader (content/loader.cpp) and round display (content/round_display.cpp).
   void tmrQList_Timer();
@@ -166,6 +193,10 @@ class FrmGame : public ui::Form {
   // Countdown, gibberish question, final-round ticker, score flash (judging/).
   void tmrTimer_Timer();
   void revealAnswer();
+  // The countdown ran out: the right choice shown, a silent buzz charged, the next topic.
+  void countdownEnds(bool buzzed);
+  // A player buzzed and let the time run out: told so, and charged the question's value.
+  void chargeSilentBuzz();
   void gibberishTick();
   void txtGAnswer_KeyDown(int keyCode, int shift);
   void tmrGAnswer_Timer();
@@ -184,31 +215,32 @@ class FrmGame : public ui::Form {
 
   Brivazon& brivazon() const { return brivazon_; }
 
-  // Writes made by the polling ticks: a write of the value already there changes nothing, so
-  // a tick that only rewrites what stands can be proved idle and skipped next time.
-  void set(std::int16_t& var, int value);
-  void set(std::string& var, std::string_view value);
-
   // Texts joined into one reused buffer (valid until the next call), so that building a
   // message or a prompt inside a tick does not allocate once the buffer has grown.
   std::string_view join(std::initializer_list<std::string_view> parts);
 
-  // The game's phase, the caption of lblCheckpoint.
+  // The game's phase, the caption of lblCheckpoint (the names are in game/phases.h).
   bool phaseIs(std::string_view phase) const { return lblCheckpoint.caption() == phase; }
+  void setPhase(std::string_view phase) { lblCheckpoint.setCaption(phase); }
+
+  // The question on screen: its number (lblr), whether it is the final round (question 15) or
+  // still before it, and whether it is a gibberish one (ids above 1000).
+  double questionNumber() const;
+  bool finalRound() const { return questionNumber() == 15; }
+  bool beforeFinalRound() const { return questionNumber() < 15; }
+  bool isGibberish() const { return questionId > 1000; }
+
+  // The four choices of a question (labels and the texts loaded for them) and the nine French
+  // words of the final round, in order.
+  std::array<ui::Label*, 4> choiceLabels();
+  std::array<const ui::Text*, 4> choiceTexts() const;
+  std::array<ui::Label*, 9> wordLabels();
+  // The choices' numbers as the verdicts spell them.
+  static constexpr std::array<std::string_view, 4> kChoiceWords{"un", "deux", "trois", "quatre"};
 
  private:
   Brivazon& brivazon_;
   std::string joined_;
 };
-
-// Colours with a meaning on the game screen.
-inline constexpr ui::Color kGreen{0, 255, 0};
-inline constexpr ui::Color kRed{255, 0, 0};
-inline constexpr ui::Color kYellowChoice{255, 255, 0};
-inline constexpr ui::Color kWhiteBox{255, 255, 255};
-inline constexpr ui::Color kScoreRest{128, 255, 255};
-inline constexpr ui::Color kRound1Colour{255, 192, 128};
-inline constexpr ui::Color kRound2Colour{128, 128, 255};
-inline constexpr ui::Color kFinalColour{0, 0, 0};
 
 }  // namespace game

@@ -24,8 +24,6 @@ constexpr std::optional<Color> kDefault = std::nullopt;  // the system's own col
 constexpr Color kWhite{255, 255, 255};
 constexpr Color kBlack{0, 0, 0};
 constexpr Color kOrange{255, 128, 0};
-constexpr Color kScoreRest{128, 255, 255};
-constexpr Color kYellow{255, 255, 0};
 constexpr Color kClue{255, 255, 128};
 constexpr Color kTag{192, 192, 255};
 constexpr Color kPanel{255, 224, 192};
@@ -90,18 +88,18 @@ constexpr std::array kGameElements{
           FontStyle{"MS Sans Serif", 18.0f, 700, true}, C, false),
     label("lblCheckpoint", "", 6480, 6720, 375, 375, kDefault, kDefault, kDefaultFont, L, false),
     label("lblr", "0", 6960, 6720, 375, 375, kDefault, kDefault, kDefaultFont, L, false),
-    label("lblChoice4", "", 4200, 4800, 2655, 615, kYellow, kDefault, kTimes12Bold, L, false, false,
-          true),
+    label("lblChoice4", "", 4200, 4800, 2655, 615, kYellowChoice, kDefault, kTimes12Bold, L, false,
+          false, true),
     label("lblTimer", "0", 8760, 120, 615, 495, kPanel, kDefault, kSans24, C, false),
     label("lblClue3", "Yo", 3360, 5040, 3615, 675, kClue, kDefault, kSans9, C, false, false, true),
     label("lblClue2", "", 3360, 4200, 3615, 675, kClue, kDefault, kSans9, C, false, false, true),
     label("lblClue1", "", 3360, 3360, 3615, 675, kClue, kDefault, kSans9, C, false, false, true),
-    label("lblChoice3", "", 4200, 4080, 2655, 615, kYellow, kDefault, kTimes12Bold, L, false, false,
-          true),
-    label("lblChoice2", "", 4200, 3360, 2655, 615, kYellow, kDefault, kTimes12Bold, L, false, false,
-          true),
-    label("lblChoice1", "", 4200, 2640, 2655, 615, kYellow, kDefault, kTimes12Bold, L, false, false,
-          true),
+    label("lblChoice3", "", 4200, 4080, 2655, 615, kYellowChoice, kDefault, kTimes12Bold, L, false,
+          false, true),
+    label("lblChoice2", "", 4200, 3360, 2655, 615, kYellowChoice, kDefault, kTimes12Bold, L, false,
+          false, true),
+    label("lblChoice1", "", 4200, 2640, 2655, 615, kYellowChoice, kDefault, kTimes12Bold, L, false,
+          false, true),
     label("lblQuestion", "", 1800, 1800, 6015, 735, Color{255, 255, 192}, kDefault,
           FontStyle{"Comic Sans MS", 12.0f}, C, false, false, true),
     label("lblName30", "", 8475, 6120, 105, 360, kTag, kDefault, kTimes15BoldItalic, C, false,
@@ -157,7 +155,7 @@ constexpr ui::Area kMessageArea{1200, 720, 7200, 1860};
 
 }  // namespace
 
-const ui::FormLayout kFrmGame{"frmGame",   kAppTitle, Color{255, 192, 128}, kGameElements,
+const ui::FormLayout kFrmGame{"frmGame",   kAppTitle, kRound1Colour, kGameElements,
                               kGameTimers, 0,         kMessageArea};
 const ui::FormLayout kFrmBlack{"frmBlack",   "", kBlack,      kBlackElements,
                                kBlackTimers, 1,  kMessageArea};

@@ -18,19 +18,19 @@ void FrmGame::advanceAndDraw() {
 
   // The twelve regular questions in order; each draw excludes the start-up presets and every
   // regular draw before it. Questions 3 and 10 are the gibberish ones.
-  const std::array<std::int16_t*, 12> regular{&drawQ1,  &drawQ2,  &drawQ4,  &drawQ5,
-                                              &drawQ6,  &drawQ7,  &drawQ8,  &drawQ9,
-                                              &drawQ11, &drawQ12, &drawQ13, &drawQ14};
+  const std::array<ui::Integer*, 12> regular{&drawQ1,  &drawQ2,  &drawQ4,  &drawQ5,
+                                             &drawQ6,  &drawQ7,  &drawQ8,  &drawQ9,
+                                             &drawQ11, &drawQ12, &drawQ13, &drawQ14};
   const std::array<int, 12> regularNumber{1, 2, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14};
 
   if (q == 3) {
-    drawQ3 = static_cast<std::int16_t>(draw(specialPoolSize) + 1000);
+    drawQ3 = draw(specialPoolSize) + 1000;
     questionId = drawQ3;
     return;
   }
   if (q == 10) {
     do {
-      drawQ10 = static_cast<std::int16_t>(draw(specialPoolSize) + 1000);
+      drawQ10 = draw(specialPoolSize) + 1000;
     } while (drawQ10 == drawQ3);
     questionId = drawQ10;
     return;

@@ -12,53 +12,51 @@
 
 namespace game {
 
-namespace {
-constexpr std::array<std::string_view, 4> kReveal{
-    "La réponse correcte était numéro un, ", "La réponse correcte était numéro deux, ",
-    "La réponse correcte était numéro trois, ", "La réponse correcte était numéro quatre, "};
+void FrmGame::revealAnswer() {
+  const auto labels = choiceLabels();
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    if (ui::val(answerKey) != static_cast<double>(i + 1)) continue;
+    labels[i]->setBackColor(kGreen);
+    msgResult = runtime().messageBox(
+        join({"La réponse correcte était numéro ", kChoiceWords[i], ", ", labels[i]->caption()}));
+  }
 }
 
-void FrmGame::revealAnswer() {
-  const std::array<ui::Label*, 4> choices{&lblChoice1, &lblChoice2, &lblChoice3, &lblChoice4};
-  for (int k = 1; k <= 4; ++k) {
-    if (ui::val(answerKey) != k) continue;
-    ui::Label& choice = *choices[static_cast<std::size_t>(k - 1)];
-    choice.setBackColor(kGreen);
-    msgResult =
-        runtime().messageBox(join({kReveal[static_cast<std::size_t>(k - 1)], choice.caption()}));
+void FrmGame::chargeSilentBuzz() {
+  msgResult = runtime().messageBox("Tu ne devrais pas avoir bourdonné dedans!");
+  if (curPlayer >= 1 && curPlayer <= 3) {
+    changeScore(curPlayer, -ui::val(lblValue.caption()), kRed);
+    tmrMonColor.setEnabled(true);
   }
+}
+
+void FrmGame::countdownEnds(bool buzzed) {
+  lblTimer.setCaption("0");
+  tmrTimer.setEnabled(false);
+  revealAnswer();
+  if (buzzed)
+    chargeSilentBuzz();
+  else
+    tmrMonColor.setEnabled(true);
+  lblTimer.hide();
+  setPhase(phase::kNextTopic);
 }
 
 void FrmGame::tmrTimer_Timer() {
-  if (questionId > 1000) {
+  if (isGibberish()) {
     gibberishTick();
     return;
   }
-  if (phaseIs("Answer")) {
-    if (ui::val(lblTimer.caption()) == 1) {
-      lblTimer.setCaption("0");
-      tmrTimer.setEnabled(false);
-      revealAnswer();
-      msgResult = runtime().messageBox("Tu ne devrais pas avoir bourdonné dedans!");
-      if (curPlayer >= 1 && curPlayer <= 3) {
-        changeScore(curPlayer, -ui::val(lblValue.caption()), kRed);
-        tmrMonColor.setEnabled(true);
-      }
-      lblTimer.hide();
-      lblCheckpoint.setCaption("CTopic");
-    } else {
+  if (phaseIs(phase::kAnswer)) {
+    if (ui::val(lblTimer.caption()) == 1)
+      countdownEnds(true);
+    else
       lblTimer.setCaption(ui::num(ui::Int(ui::val(lblTimer.caption())) - 1));
-    }
   }
   // Read anew: a tick that ended the answer time has moved the phase on.
-  if (phaseIs("Question") && ui::val(lblr.caption()) < 15) {
+  if (phaseIs(phase::kQuestion) && beforeFinalRound()) {
     if (ui::val(lblTimer.caption()) == 1) {
-      lblTimer.setCaption("0");
-      tmrTimer.setEnabled(false);
-      revealAnswer();
-      tmrMonColor.setEnabled(true);
-      lblTimer.hide();
-      lblCheckpoint.setCaption("CTopic");
+      countdownEnds(false);
     } else {
       if (!lblTimer.visible()) lblTimer.show();
       lblTimer.setCaption(ui::num(ui::Int(ui::val(lblTimer.caption())) - 1));

@@ -25,7 +25,7 @@ constexpr std::array<Drain, 2> kDrain{{{100, {4000, 3000, 2000}}, {200, {8000, 6
 }  // namespace
 
 void FrmGame::gibberishTick() {
-  if (!phaseIs("Question")) return;
+  if (!phaseIs(phase::kQuestion)) return;
   if (!txtGAnswer.visible()) {
     const double round = ui::val(lblQNumber.caption());
     if (round == 1 || round == 2) {
@@ -33,7 +33,7 @@ void FrmGame::gibberishTick() {
       lblValue.setCaption(ui::num(ui::Int(ui::val(lblValue.caption())) - d.step));
       const double value = ui::val(lblValue.caption());
       const std::array<ui::Label*, 3> clues{&lblClue1, &lblClue2, &lblClue3};
-      const std::array<const std::string*, 3> texts{&finalOrder1, &finalOrder2, &finalOrder3};
+      const std::array<const ui::Text*, 3> texts{&finalOrder1, &finalOrder2, &finalOrder3};
       for (std::size_t k = 0; k < clues.size(); ++k) {
         if (value < d.clueBelow[k]) {
           clues[k]->setCaption(*texts[k]);
@@ -60,17 +60,13 @@ void FrmGame::gibberishTick() {
     if (ui::val(lblTimer.caption()) <= 0) {
       txtGAnswer.setText("");
       txtGAnswer.hide();
-      msgResult = runtime().messageBox("Tu ne devrais pas avoir bourdonné dedans!");
-      if (curPlayer >= 1 && curPlayer <= 3) {
-        changeScore(curPlayer, -ui::val(lblValue.caption()), kRed);
-        tmrMonColor.setEnabled(true);
-      }
+      chargeSilentBuzz();
     }
   }
 }
 
 void FrmGame::txtGAnswer_KeyDown(int keyCode, int /*shift*/) {
-  if (keyCode == 13 && questionId > 1000) {
+  if (keyCode == ui::kKeyEnter && isGibberish()) {
     tmrTimer.setEnabled(false);
     // Exact, case-sensitive and untrimmed: only the accepted forms count.
     const std::string& typed = txtGAnswer.text();
@@ -80,11 +76,11 @@ void FrmGame::txtGAnswer_KeyDown(int keyCode, int /*shift*/) {
     txtGAnswer.setBackColor(right ? kGreen : kRed);
     tmrGAnswer.setEnabled(true);
   }
-  if (keyCode == 27) runtime().quit();
+  if (keyCode == ui::kKeyEscape) runtime().quit();
 }
 
 void FrmGame::tmrGAnswer_Timer() {
-  if (questionId <= 1000) return;
+  if (!isGibberish()) return;
   auto hideClues = [this] {
     lblClue1.hide();
     lblClue2.hide();
@@ -99,7 +95,7 @@ void FrmGame::tmrGAnswer_Timer() {
       hideClues();
       // Stopped here, or a pause left over would throw away the next gibberish question.
       tmrGAnswer.setEnabled(false);
-      lblCheckpoint.setCaption("CTopic");
+      setPhase(phase::kNextTopic);
     }
   }
   const std::optional<ui::Color> verdict = txtGAnswer.backColor();
@@ -112,7 +108,7 @@ void FrmGame::tmrGAnswer_Timer() {
     hideClues();
     txtGAnswer.setText("");
     tmrGAnswer.setEnabled(false);
-    lblCheckpoint.setCaption("CTopic");
+    setPhase(phase::kNextTopic);
   } else if (verdict == kRed) {
     changeScore(curPlayer, -ui::val(lblValue.caption()), kRed);
     tmrMonColor.setEnabled(true);

@@ -13,22 +13,14 @@
 namespace game {
 
 void FrmGame::tmrPost_Timer() {
-  const std::array<ui::Label*, 9> words{&lblCA, &lblCB, &lblCC, &lblCD, &lblCE,
-                                        &lblCF, &lblCG, &lblCH, &lblCI};
+  const auto words = wordLabels();
   lblTimer.setCaption(ui::num(ui::Int(ui::val(lblTimer.caption())) + 1));
   if (ui::val(lblTimer.caption()) == 8) {
     for (ui::Label* w : words)
       w->hide();
     lblTimer.setCaption("0");
     lblQNumber.setCaption(ui::num(ui::Int(ui::val(lblQNumber.caption())) + 1));
-    if (allWordsFound()) {
-      // No word is left to play: the round is over, and the round display ends the game.
-      lblQNumber.setCaption("10");
-      return;
-    }
-    do {
-      finalWord = draw(9);
-    } while (wordFound(finalWord));
+    drawNextFinalWord();
     return;
   }
   do {

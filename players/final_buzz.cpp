@@ -13,15 +13,26 @@ namespace game {
 
 namespace {
 
-constexpr std::array<std::pair<int, int>, 3> kFinalKeys{{{'q', 1}, {'b', 2}, {'p', 3}}};
+// The used-marks of the nine words: "1".."5" in five texts, 6..9 in four integers.
+constexpr std::array<ui::Text FrmGame::*, 5> kTextMarks{&FrmGame::choice1, &FrmGame::choice2,
+                                                        &FrmGame::choice3, &FrmGame::choice4,
+                                                        &FrmGame::answerKey};
+constexpr std::array<ui::Integer FrmGame::*, 4> kNumberMarks{
+    &FrmGame::finalUsed6, &FrmGame::finalUsed7, &FrmGame::finalUsed8, &FrmGame::finalUsed9};
 
 }  // namespace
 
-// The used-marks of the nine words: "1".."5" in five strings, 6..9 in four integers.
 bool FrmGame::wordFound(int n) const {
-  return ui::val(choice1) == n || ui::val(choice2) == n || ui::val(choice3) == n ||
-         ui::val(choice4) == n || ui::val(answerKey) == n || finalUsed6 == n || finalUsed7 == n ||
-         finalUsed8 == n || finalUsed9 == n;
+  for (auto mark : kTextMarks)
+    if (ui::val(this->*mark) == n) return true;
+  for (auto mark : kNumberMarks)
+    if (this->*mark == n) return true;
+  return false;
+}
+
+void FrmGame::markWordFound(int n) {
+  if (n >= 1 && n <= 5) this->*kTextMarks[static_cast<std::size_t>(n - 1)] = ui::num(n);
+  if (n >= 6 && n <= 9) this->*kNumberMarks[static_cast<std::size_t>(n - 6)] = n;
 }
 
 bool FrmGame::allWordsFound() const {
@@ -30,11 +41,21 @@ bool FrmGame::allWordsFound() const {
   return true;
 }
 
+bool FrmGame::drawNextFinalWord() {
+  if (allWordsFound()) {
+    lblQNumber.setCaption("10");
+    return false;
+  }
+  do {
+    finalWord = draw(9);
+  } while (wordFound(finalWord));
+  return true;
+}
+
 void FrmGame::finalBuzz(int keyAscii) {
-  int seat = 0;
-  for (auto [key, s] : kFinalKeys)
-    if (key == keyAscii) seat = s;
-  if (seat == 0) return;
+  const SeatKey* key = seatKey(keyAscii);
+  if (!key) return;
+  const int seat = key->seat;
 
   if (ui::val(lblValue.caption()) != presetQ1) {
     changeScore(seat, -500, kRed);
@@ -43,46 +64,9 @@ void FrmGame::finalBuzz(int keyAscii) {
     return;
   }
 
-  switch (presetQ1) {
-    case 1:
-      choice1 = "1";
-      break;
-    case 2:
-      choice2 = "2";
-      break;
-    case 3:
-      choice3 = "3";
-      break;
-    case 4:
-      choice4 = "4";
-      break;
-    case 5:
-      answerKey = "5";
-      break;
-    case 6:
-      finalUsed6 = 6;
-      break;
-    case 7:
-      finalUsed7 = 7;
-      break;
-    case 8:
-      finalUsed8 = 8;
-      break;
-    case 9:
-      finalUsed9 = 9;
-      break;
-    default:
-      break;
-  }
-  if (allWordsFound()) {
-    // No word is left to play: the round is over, and the round display ends the game.
-    lblQNumber.setCaption("10");
-  } else {
-    do {
-      finalWord = draw(9);
-    } while (wordFound(finalWord));
+  markWordFound(presetQ1);
+  if (drawNextFinalWord())
     lblQNumber.setCaption(ui::num(ui::Int(ui::val(lblQNumber.caption())) + 1));
-  }
   runtime().beep();
   changeScore(seat, 500, kGreen);
   tmrMonColor.setInterval(1000);

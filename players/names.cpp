@@ -5,8 +5,8 @@
 // The player count and the players' names: the count key, the name prompts' slide-in, the name
 // box and the name tags of the seats in play.
 #include <array>
+#include <climits>
 
-#include "content/frm_black.h"
 #include "game/brivazon.h"
 #include "game/frm_game.h"
 
@@ -27,6 +27,24 @@ constexpr DefaultName kPomme{"Pomme", "Pas de nom?  Nous allons tu appeller un P
 constexpr DefaultName kFrancois{"François", "Pas de nom?  Nous allons tu appeller François."};
 constexpr DefaultName kPierre{"Pierre", "Pas de nom?  Nous allons tu appeller Pierre."};
 
+// What a name typed at a prompt does, by prompt and player count: the seat it names, and
+// whether another prompt follows. One player sits in the middle, the second of two at the right.
+struct NameEntry {
+  int prompt;
+  int fewestPlayers, mostPlayers;
+  DefaultName fallback;
+  int seat;
+  bool last;
+};
+
+constexpr std::array<NameEntry, 5> kNameEntries{{
+    {3, INT_MIN, INT_MAX, kPierre, 3, true},
+    {2, 2, 2, kPomme, 3, true},
+    {2, 3, INT_MAX, kFrancois, 2, false},
+    {1, 1, 1, kFleure, 2, true},
+    {1, 2, INT_MAX, kOiseau, 1, false},
+}};
+
 }  // namespace
 
 void FrmGame::playerCountKey(int keyAscii) {
@@ -37,66 +55,49 @@ void FrmGame::playerCountKey(int keyAscii) {
     playerCount = static_cast<std::int16_t>(keyAscii - '0');
     curPlayer = 1;
     badges[static_cast<std::size_t>(keyAscii - '1')]->setEnabled(true);
-    lblCheckpoint.setCaption("Name");
+    setPhase(phase::kName);
   }
 }
 
 void FrmGame::txtInput_KeyDown(int keyCode, int /*shift*/) {
-  if (keyCode == 13) {
+  if (keyCode == ui::kKeyEnter) {
     txtInput.hide();
-    auto takeName = [this](const DefaultName& fallback) {
-      if (txtInput.text().empty()) {
-        msgResult = runtime().messageBox(fallback.message, kNoNameTitle);
-        txtInput.setText(fallback.name);
-      }
-    };
-    if (phaseIs("Name")) {
-      // Tested 3, 2, 1 so that the next prompt is not handled in the same key press.
-      if (curPlayer == 3) {
-        lblName3.hide();
-        takeName(kPierre);
-        lblName30.setCaption(txtInput.text());
-        lblP.show();
-        lblCheckpoint.setCaption("Intro");
-      }
-      if (curPlayer == 2) {
-        lblName2.hide();
-        if (playerCount == 2) {
-          takeName(kPomme);
-          lblName30.setCaption(txtInput.text());
-          lblP.show();
-          lblCheckpoint.setCaption("Intro");
-        } else if (playerCount > 2) {
-          takeName(kFrancois);
-          lblName20.setCaption(txtInput.text());
-          lblB.show();
-          curPlayer = 3;
-          tmrName3.setEnabled(true);
-        }
-      }
-      if (curPlayer == 1) {
-        lblName1.hide();
-        if (playerCount == 1) {
-          takeName(kFleure);
-          lblName20.setCaption(txtInput.text());
-          lblB.show();
-          lblCheckpoint.setCaption("Intro");
-        } else if (playerCount > 1) {
-          takeName(kOiseau);
-          lblName10.setCaption(txtInput.text());
-          lblQ.show();
-          curPlayer = 2;
-          tmrName2.setEnabled(true);
-        }
-      }
+    // Tested 3, 2, 1 so that the next prompt is not handled in the same key press.
+    if (phaseIs(phase::kName)) {
+      for (int prompt = 3; prompt >= 1; --prompt)
+        if (curPlayer == prompt) enterName(prompt);
     }
     txtInput.setText("");
   }
-  if (phaseIs("Intro")) {
+  if (phaseIs(phase::kIntro)) {
     hide();
     brivazon().frmBlack().show();
   }
-  if (keyCode == 27) runtime().quit();
+  if (keyCode == ui::kKeyEscape) runtime().quit();
+}
+
+void FrmGame::enterName(int prompt) {
+  const std::array<ui::Label*, 3> prompts{&lblName1, &lblName2, &lblName3};
+  const std::array<ui::Timer*, 3> slides{&tmrName1, &tmrName2, &tmrName3};
+  prompts[static_cast<std::size_t>(prompt - 1)]->hide();
+  for (const NameEntry& e : kNameEntries) {
+    if (e.prompt != prompt || playerCount < e.fewestPlayers || playerCount > e.mostPlayers)
+      continue;
+    // An empty name gets the default, announced first.
+    if (txtInput.text().empty()) {
+      msgResult = runtime().messageBox(e.fallback.message, kNoNameTitle);
+      txtInput.setText(e.fallback.name);
+    }
+    nameTag(e.seat).setCaption(txtInput.text());
+    scoreLabel(e.seat).show();
+    if (e.last) {
+      setPhase(phase::kIntro);
+    } else {
+      curPlayer = prompt + 1;
+      slides[static_cast<std::size_t>(prompt)]->setEnabled(true);
+    }
+    return;
+  }
 }
 
 void FrmGame::lblName10_Change() {

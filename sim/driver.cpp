@@ -5,38 +5,21 @@
 // Reading scenario commands, carrying them out on the headless game, writing the transcript.
 #include "sim/driver.h"
 
+#include <array>
 #include <charconv>
 #include <sstream>
 
-#include "content/frm_black.h"
 #include "game/brivazon.h"
 #include "game/frm_game.h"
 #include "ui/element.h"
 #include "ui/form.h"
+#include "ui/numeric.h"
 #include "ui/timer.h"
+#include "ui/utf8.h"
 
 namespace sim {
 
 namespace {
-
-// Decodes UTF-8 into code points; a malformed byte stands for itself.
-std::vector<char32_t> codePoints(std::string_view s) {
-  std::vector<char32_t> out;
-  for (std::size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    char32_t cp = extra == 3   ? (c & 0x07u)
-                  : extra == 2 ? (c & 0x0Fu)
-                  : extra == 1 ? (c & 0x1Fu)
-                               : c;
-    if (i + static_cast<std::size_t>(extra) >= s.size() + (extra ? 0 : 1)) extra = 0, cp = c;
-    for (int k = 1; k <= extra; ++k)
-      cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
-    out.push_back(cp);
-    i += static_cast<std::size_t>(extra) + 1;
-  }
-  return out;
-}
 
 std::string quoted(std::string_view s) {
   std::string out = "\"";
@@ -49,10 +32,7 @@ std::string quoted(std::string_view s) {
 }
 
 std::string number(float v) {
-  char buf[64];
-  if (v == 0.0f) v = 0.0f;
-  auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
-  return std::string(buf, ptr);
+  return std::string(ui::NumText::single(v).view());
 }
 
 std::string colour(const std::optional<ui::Color>& c) {
@@ -79,7 +59,7 @@ bool parseKey(std::string_view arg, ui::Key& key) {
   if (arg == "ESC") return key = ui::Key::escape(), true;
   if (arg == "BACKSPACE") return key = ui::Key::backspace(), true;
   if (arg == "SPACE") return key = ui::Key::character(U' '), true;
-  auto cps = codePoints(arg);
+  auto cps = ui::utf8::decode(arg);
   if (cps.size() != 1) return false;
   key = ui::Key::character(cps[0]);
   return true;
@@ -181,86 +161,131 @@ void Driver::execute(const Step& step, int line) {
   command(text.substr(first), line);
 }
 
+// One command line taken apart: its name, the rest of the line as written (a key or a text may
+// end in blanks) and trimmed, and where it stands in the scenario.
+struct Driver::Command {
+  std::string_view name;
+  std::string_view rest;
+  std::string_view arg;
+  int line;
+  bool boxOpen;
+
+  [[noreturn]] void fail(const std::string& reason) const { throw ScenarioError(line, reason); }
+  void needStarted(const Driver& d) const {
+    if (!d.started_) fail("'" + std::string(name) + "' before 'start'");
+  }
+  void notInBox() const {
+    if (boxOpen) fail("'" + std::string(name) + "' while a message box is open");
+  }
+  void noArgument() const {
+    if (!arg.empty()) fail("'" + std::string(name) + "' takes no argument");
+  }
+};
+
+struct Driver::CommandEntry {
+  std::string_view name;
+  bool needsStart;
+  void (Driver::*run)(const Command&);
+};
+
+const std::array<Driver::CommandEntry, 8>& Driver::commands() {
+  static constexpr std::array<CommandEntry, 8> table{{
+      {"rnd", false, &Driver::rnd},
+      {"start", false, &Driver::start},
+      {"key", true, &Driver::key},
+      {"type", true, &Driver::type},
+      {"wait", true, &Driver::wait},
+      {"ok", true, &Driver::ok},
+      {"dump", true, &Driver::dumpCommand},
+      {"close", true, &Driver::close},
+  }};
+  return table;
+}
+
 void Driver::command(std::string_view text, int line) {
   const std::size_t blank = text.find(' ');
-  const std::string_view name = text.substr(0, blank);
   const std::string_view rest = blank == std::string_view::npos ? "" : text.substr(blank + 1);
-  const std::string_view arg = trimRight(rest);
-  const bool boxOpen = !boxes_.empty();
-  auto fail = [line](const std::string& reason) { throw ScenarioError(line, reason); };
-  auto needStarted = [&] {
-    if (!started_) fail("'" + std::string(name) + "' before 'start'");
-  };
-  auto notInBox = [&] {
-    if (boxOpen) fail("'" + std::string(name) + "' while a message box is open");
-  };
-
-  if (name == "rnd") {
-    if (arg.empty()) fail("'rnd' needs at least one value");
-    std::vector<double> values;
-    std::size_t pos = 0;
-    while (pos < arg.size()) {
-      std::size_t end = arg.find_first_of(" \t", pos);
-      if (end == std::string_view::npos) end = arg.size();
-      std::string_view token = arg.substr(pos, end - pos);
-      if (!token.empty()) {
-        double v = 0;
-        auto [ptr, ec] = std::from_chars(token.data(), token.data() + token.size(), v);
-        if (ec != std::errc() || ptr != token.data() + token.size() || !(v >= 0.0 && v < 1.0))
-          fail("'rnd' takes decimal values in [0, 1), not '" + std::string(token) + "'");
-        values.push_back(v);
-      }
-      pos = end + 1;
-    }
-    for (double v : values)
-      runtime().random().queue(v);
-  } else if (name == "start") {
-    notInBox();
-    if (!arg.empty()) fail("'start' takes no argument");
-    if (started_) fail("'start' twice");
-    started_ = true;
-    brivazon_->start();
-  } else if (name == "key") {
-    needStarted();
-    ui::Key key;
-    if (!parseKey(rest, key) && !parseKey(arg, key))
-      fail("'key' takes one character or ENTER, ESC, BACKSPACE, SPACE");
-    if (boxOpen) {
-      // A message box has the keyboard: Enter, Space and Escape press its OK button.
-      const bool closes = key.kind == ui::Key::Kind::Enter || key.kind == ui::Key::Kind::Escape ||
-                          (key.kind == ui::Key::Kind::Char && key.ch == U' ');
-      if (closes) boxes_.back()->closed = true;
-      return;
-    }
-    runtime().keyPress(key);
-  } else if (name == "type") {
-    needStarted();
-    notInBox();
-    for (char32_t c : codePoints(rest)) {
-      if (ended_) break;
-      runtime().keyPress(ui::Key::character(c));
-    }
-  } else if (name == "wait") {
-    needStarted();
-    std::int64_t ms = 0;
-    if (!wholeNumber(arg, ms)) fail("'wait' takes a whole number of milliseconds");
-    headless_.advance(ms);
-  } else if (name == "ok") {
-    needStarted();
-    if (!arg.empty()) fail("'ok' takes no argument");
-    if (!boxOpen) fail("'ok' with no message box open");
-    boxes_.back()->closed = true;
-  } else if (name == "dump") {
-    needStarted();
-    if (!arg.empty()) fail("'dump' takes no argument");
-    dump();
-  } else if (name == "close") {
-    needStarted();
-    if (!arg.empty()) fail("'close' takes no argument");
-    runtime().closeWindow(frmGame());
-  } else {
-    fail("unknown command '" + std::string(name) + "'");
+  const Command c{text.substr(0, blank), rest, trimRight(rest), line, !boxes_.empty()};
+  for (const CommandEntry& entry : commands()) {
+    if (entry.name != c.name) continue;
+    if (entry.needsStart) c.needStarted(*this);
+    (this->*entry.run)(c);
+    return;
   }
+  c.fail("unknown command '" + std::string(c.name) + "'");
+}
+
+void Driver::rnd(const Command& c) {
+  if (c.arg.empty()) c.fail("'rnd' needs at least one value");
+  std::vector<double> values;
+  std::size_t pos = 0;
+  while (pos < c.arg.size()) {
+    std::size_t end = c.arg.find_first_of(" \t", pos);
+    if (end == std::string_view::npos) end = c.arg.size();
+    std::string_view token = c.arg.substr(pos, end - pos);
+    if (!token.empty()) {
+      double v = 0;
+      auto [ptr, ec] = std::from_chars(token.data(), token.data() + token.size(), v);
+      if (ec != std::errc() || ptr != token.data() + token.size() || !(v >= 0.0 && v < 1.0))
+        c.fail("'rnd' takes decimal values in [0, 1), not '" + std::string(token) + "'");
+      values.push_back(v);
+    }
+    pos = end + 1;
+  }
+  for (double v : values)
+    runtime().random().queue(v);
+}
+
+void Driver::start(const Command& c) {
+  c.notInBox();
+  if (!c.arg.empty()) c.fail("'start' takes no argument");
+  if (started_) c.fail("'start' twice");
+  started_ = true;
+  brivazon_->start();
+}
+
+void Driver::key(const Command& c) {
+  ui::Key key;
+  if (!parseKey(c.rest, key) && !parseKey(c.arg, key))
+    c.fail("'key' takes one character or ENTER, ESC, BACKSPACE, SPACE");
+  if (c.boxOpen) {
+    // A message box has the keyboard: Enter, Space and Escape press its OK button.
+    const bool closes = key.kind == ui::Key::Kind::Enter || key.kind == ui::Key::Kind::Escape ||
+                        (key.kind == ui::Key::Kind::Char && key.ch == U' ');
+    if (closes) boxes_.back()->closed = true;
+    return;
+  }
+  runtime().keyPress(key);
+}
+
+void Driver::type(const Command& c) {
+  c.notInBox();
+  for (char32_t ch : ui::utf8::decode(c.rest)) {
+    if (ended_) break;
+    runtime().keyPress(ui::Key::character(ch));
+  }
+}
+
+void Driver::wait(const Command& c) {
+  std::int64_t ms = 0;
+  if (!wholeNumber(c.arg, ms)) c.fail("'wait' takes a whole number of milliseconds");
+  headless_.advance(ms);
+}
+
+void Driver::ok(const Command& c) {
+  c.noArgument();
+  if (!c.boxOpen) c.fail("'ok' with no message box open");
+  boxes_.back()->closed = true;
+}
+
+void Driver::dumpCommand(const Command& c) {
+  c.noArgument();
+  dump();
+}
+
+void Driver::close(const Command& c) {
+  c.noArgument();
+  runtime().closeWindow(frmGame());
 }
 
 void Driver::readWhileBoxOpen(Box& box) {
@@ -316,7 +341,7 @@ void Driver::dump() {
     }
   };
   dumpForm(frmGame());
-  if (content::FrmBlack* black = brivazon_->frmBlackIfLoaded()) dumpForm(*black);
+  if (ui::Form* black = brivazon_->frmBlackIfLoaded()) dumpForm(*black);
 }
 
 void Driver::messageBoxOpened(std::string_view title, std::string_view text) {

@@ -8,6 +8,7 @@
 // drive whole games through it too, with C++ checks between the commands where they need them.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <istream>
@@ -118,6 +119,19 @@ class Driver : private ui::headless::Observer {
 
   void execute(const Step& step, int line);
   void command(std::string_view text, int line);
+
+  // The commands, one function each, found by name in one table.
+  struct Command;
+  struct CommandEntry;
+  static const std::array<CommandEntry, 8>& commands();
+  void rnd(const Command& c);
+  void start(const Command& c);
+  void key(const Command& c);
+  void type(const Command& c);
+  void wait(const Command& c);
+  void ok(const Command& c);
+  void dumpCommand(const Command& c);
+  void close(const Command& c);
   void readWhileBoxOpen(Box& box);
   void stamp();
 

@@ -16,7 +16,7 @@ namespace {
 using testing_support::Game;
 
 content::FrmBlack& card(sim::Driver& d) {
-  auto* c = d.brivazon().frmBlackIfLoaded();
+  auto* c = content::loadedFrmBlack(d.brivazon());
   if (c == nullptr) throw std::runtime_error("no title card");
   return *c;
 }
@@ -34,7 +34,7 @@ void playOrdinaryQuestion(Game& game) {
   game.play({"key " + ordinaryTopic(game.g())});
   while (game.phase() != "Question" && !game.ended())
     game.play({"wait 100"});
-  game.play({"key q", "key " + game.g().answerKey, "ok", "wait 5"});
+  game.play({"key q", "key " + game.g().answerKey.value(), "ok", "wait 5"});
 }
 
 // Two players, then questions 1 to 14 played right; stops at the final round's topic choice.
@@ -310,7 +310,7 @@ TEST(QuestionCards, AGibberishQuestionChosenAtQuestionEightReplacesTheRoundCard)
   game.play({"key 2"});
   while (game.phase() != "Question")
     game.play({"wait 100"});
-  game.play({"key q", "key " + game.g().answerKey, "ok", "wait 5"});
+  game.play({"key q", "key " + game.g().answerKey.value(), "ok", "wait 5"});
   for (int q = 4; q <= 7; ++q)
     playOrdinaryQuestion(game);
   ASSERT_EQ(game.g().lblr.caption(), "8");
@@ -350,7 +350,7 @@ TEST(Cards, EscapeOnACardEndsTheGameAndOtherKeysDoNothing) {
 
   Game question;
   question.play(testing_support::toFirstTopic({"Ana", "Bo"}));
-  const auto seat = question.g().curPlayer;
+  const int seat = question.g().curPlayer;
   question.play({"key 1", "wait 2400", "key 2", "key q", "key p", "wait 10"});
   EXPECT_EQ(question.phase(), "Topic");
   EXPECT_EQ(question.card()->lblQLabel.caption(), "Question");

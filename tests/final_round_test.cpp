@@ -76,7 +76,7 @@ class Final {
       ASSERT_NO_FATAL_FAILURE(choose(k));
       // The last answer starts question 15: its prompted seat, then the categories 1, 2, 3.
       if (q == 14) game.play({"rnd 0 0.1 0.4 0.9"});
-      game.play({"wait 500", "key " + seats[0], "key " + g().answerKey, "ok", "wait 10"});
+      game.play({"wait 500", "key " + seats[0], "key " + g().answerKey.value(), "ok", "wait 10"});
     }
     ASSERT_EQ(game.phase(), "CTopic1");
     ASSERT_EQ(g().lblTopic1.caption(), "Les personnes importants");
@@ -275,7 +275,7 @@ TEST(FinalRound, FoundWordsNeverComeBackAsTheWordToPlayButStillFlash) {
   EXPECT_EQ(g.finalUsed7, 7);
   EXPECT_EQ(g.finalWord, 9);
   EXPECT_EQ(g.lblQNumber.caption(), "3");
-  EXPECT_EQ(g.choice1 + g.choice2 + g.choice4 + g.answerKey, "0000");
+  EXPECT_EQ(g.choice1.value() + g.choice2.value() + g.choice4.value() + g.answerKey.value(), "0000");
   EXPECT_EQ(g.finalUsed6 + g.finalUsed8 + g.finalUsed9, 0);
 }
 
@@ -371,7 +371,7 @@ TEST(FinalRound, FindingAllNineWordsEndsTheGame) {
         [&](sim::Driver&) {
           EXPECT_EQ(f.game.messages().back(), kEnd);
           EXPECT_EQ(g.lblQNumber.caption(), "10");
-          EXPECT_EQ(g.choice1 + g.choice2 + g.choice3 + g.choice4 + g.answerKey, "12345");
+          EXPECT_EQ(g.choice1.value() + g.choice2.value() + g.choice3.value() + g.choice4.value() + g.answerKey.value(), "12345");
           EXPECT_EQ(g.finalUsed6 * 1000 + g.finalUsed7 * 100 + g.finalUsed8 * 10 + g.finalUsed9,
                     6789);
         },

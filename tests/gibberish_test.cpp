@@ -93,7 +93,7 @@ class Table {
   void answerRight(const std::string& rnd = "") {
     std::vector<sim::Step> s;
     if (!rnd.empty()) s.emplace_back("rnd " + rnd);
-    s.insert(s.end(), {"wait 500", "key " + seats[0], "key " + g().answerKey, "ok", "wait 5"});
+    s.insert(s.end(), {"wait 500", "key " + seats[0], "key " + g().answerKey.value(), "ok", "wait 5"});
     game.play(s);
     ASSERT_EQ(game.phase(), "CTopic1");
   }

@@ -67,7 +67,7 @@ void playOrdinaryQuestion(Game& game, const sim::Step& afterVerdict = "wait 0") 
   game.play({"key " + ordinaryTopic(game.g())});
   toQuestion(game);
   game.play(
-      {"key " + buzzKey(game.g()), "key " + game.g().answerKey, "ok", afterVerdict, "wait 5"});
+      {"key " + buzzKey(game.g()), "key " + game.g().answerKey.value(), "ok", afterVerdict, "wait 5"});
 }
 
 TEST(Schedule, NoRegularQuestionIsOfferedTwiceAndTheSpecialOnesDiffer) {
@@ -107,7 +107,7 @@ TEST(Schedule, NoRegularQuestionIsOfferedTwiceAndTheSpecialOnesDiffer) {
         } else {
           EXPECT_EQ(g.lblG.caption(), "2");
           EXPECT_EQ(g.questionId, 0);
-          std::vector<std::string> order{g.finalOrder1, g.finalOrder2, g.finalOrder3};
+          std::vector<std::string> order{g.finalOrder1.value(), g.finalOrder2.value(), g.finalOrder3.value()};
           std::sort(order.begin(), order.end());
           EXPECT_EQ(order, (std::vector<std::string>{"1", "2", "3"}));
         }
@@ -221,7 +221,7 @@ TEST(Topics, AChosenTopicLeavesAndTheOnesBelowMoveUp) {
               c.titles);
     // The next question puts its draw in the last place.
     toQuestion(game);
-    game.play({"key q", "key " + g.answerKey, "ok", "wait 5"});
+    game.play({"key q", "key " + g.answerKey.value(), "ok", "wait 5"});
     ASSERT_EQ(game.phase(), "CTopic1");
     EXPECT_EQ((std::vector<int>{g.topicQ1, g.topicQ2, g.topicQ3}),
               (std::vector<int>{c.ids[0], c.ids[1], 3}));
@@ -277,7 +277,7 @@ TEST(Buzz, OnlyTheSeatsInPlayBuzzAndOnlyWithLowerCaseKeys) {
     game.play({"key 1"});
     toQuestion(game);
     auto& g = game.g();
-    const auto seatBefore = g.curPlayer;
+    const int seatBefore = g.curPlayer;
     game.play({"wait 1500"});
     for (const char* k : c.ignored)
       game.play({std::string("key ") + k});
@@ -682,7 +682,7 @@ void playGibberishAtQuestionEight(Game& game) {
   // Topic 2 is played at question 3, which keeps the gibberish topic on offer.
   game.play({"key 2"});
   toQuestion(game);
-  game.play({"key q", "key " + g.answerKey, "ok", "wait 5"});
+  game.play({"key q", "key " + g.answerKey.value(), "ok", "wait 5"});
   for (int q = 4; q <= 7; ++q)
     playOrdinaryQuestion(game);
   ASSERT_EQ(g.lblr.caption(), "8");

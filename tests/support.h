@@ -36,7 +36,7 @@ class Game {
 
   sim::Driver& driver() { return driver_; }
   game::FrmGame& g() { return driver_.frmGame(); }
-  content::FrmBlack* card() { return driver_.brivazon().frmBlackIfLoaded(); }
+  content::FrmBlack* card() { return content::loadedFrmBlack(driver_.brivazon()); }
   std::string phase() { return g().lblCheckpoint.caption(); }
   std::int64_t now() const { return driver_.now(); }
   bool ended() const { return driver_.ended(); }

@@ -9,30 +9,9 @@
 
 #include "ui/form.h"
 #include "ui/runtime.h"
+#include "ui/utf8.h"
 
 namespace ui {
-
-namespace {
-
-void appendUtf8(std::string& s, char32_t c) {
-  if (c < 0x80) {
-    s.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    s.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    s.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    s.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    s.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    s.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    s.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
-}  // namespace
 
 Element::Element(Form& form, std::string_view name, Kind kind) : form_(form) {
   index_ = form.attach(*this, name);
@@ -126,16 +105,13 @@ void TextBox::visibilityChanged() {
 }
 
 void TextBox::typeChar(char32_t ch) {
-  appendUtf8(text_, ch);
+  utf8::append(text_, ch);
   changed(Property::Text);
 }
 
 void TextBox::backspace() {
   if (text_.empty()) return;
-  std::size_t n = text_.size() - 1;
-  while (n > 0 && (static_cast<unsigned char>(text_[n]) & 0xC0) == 0x80)
-    --n;
-  text_.erase(n);
+  text_.erase(utf8::lastStart(text_));
   changed(Property::Text);
 }
 

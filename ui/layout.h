@@ -81,5 +81,8 @@ struct FormLayout {
 
 // Twips per logical pixel at 96 dots per inch.
 inline constexpr float kTwipsPerPixel = 15.0f;
+// The screen every window is laid out on, in logical pixels (9600 x 7200 twips).
+inline constexpr int kScreenWidth = 640;
+inline constexpr int kScreenHeight = 480;
 
 }  // namespace ui

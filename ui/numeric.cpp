@@ -27,12 +27,23 @@ double val(std::string_view text) {
   return value;
 }
 
-NumText::NumText(double value) {
-  if (value == 0.0) value = 0.0;  // never "-0"
+template <class T>
+void NumText::format(T value) {
+  if (value == 0) value = 0;  // never "-0"
   // Fixed notation: the shortest text of 100000 would otherwise be "1e+05", which reads back
   // as 1.
   auto [ptr, ec] = std::to_chars(buf_, buf_ + sizeof buf_, value, std::chars_format::fixed);
   len_ = (ec == std::errc()) ? static_cast<std::size_t>(ptr - buf_) : 0;
+}
+
+NumText::NumText(double value) {
+  format(value);
+}
+
+NumText NumText::single(float value) {
+  NumText text;
+  text.format(value);
+  return text;
 }
 
 }  // namespace ui

@@ -31,10 +31,16 @@ inline std::int16_t drawFrom(int n, float r) {
 class NumText {
  public:
   explicit NumText(double value);
+  // A single-precision value, in its own shortest fixed text (0.1f is "0.1").
+  static NumText single(float value);
   std::string_view view() const { return {buf_, len_}; }
   operator std::string_view() const { return view(); }
 
  private:
+  NumText() = default;
+  template <class T>
+  void format(T value);
+
   char buf_[320];  // room for any double in fixed notation
   std::size_t len_ = 0;
 };

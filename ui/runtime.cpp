@@ -13,27 +13,6 @@
 
 namespace ui {
 
-int Key::keyAscii() const {
-  switch (kind) {
-    case Kind::Enter:
-      return 13;
-    case Kind::Escape:
-      return 27;
-    case Kind::Backspace:
-      return 8;
-    case Kind::Char:
-      break;
-  }
-  return static_cast<int>(ch);
-}
-
-int Key::keyCode() const {
-  if (kind != Kind::Char) return keyAscii();
-  // Letters go down as their capital's code, as a keyboard reports them.
-  if (ch >= U'a' && ch <= U'z') return static_cast<int>(ch - U'a' + U'A');
-  return static_cast<int>(ch);
-}
-
 Runtime::Runtime(Platform& platform) : platform_(platform), scheduler_(*this) {}
 
 Runtime::~Runtime() {
@@ -127,17 +106,24 @@ TextBox* Runtime::keyboardBox() const {
   return best;
 }
 
-void Runtime::keyPress(Key key) {
-  if (ending_) return;
+TextBox* Runtime::routeKey(int keyAscii, int keyCode, int shift) {
+  if (ending_) return nullptr;
   Form* form = front();
-  if (!form) return;  // no window is shown: the key is lost
+  if (!form) return nullptr;  // no window is shown: the key is lost
   TextBox* box = keyboardBox();
   if (!box) {
-    windowKeyPress(*form, key.keyAscii());
-    return;
+    if (keyAscii >= 0) windowKeyPress(*form, keyAscii);
+    return nullptr;
   }
-  textBoxKeyDown(*box, key.keyCode(), 0);
-  if (ending_ || !box->visible() || !box->enabled() || keyboardBox() != box) return;
+  textBoxKeyDown(*box, keyCode, shift);
+  if (keyCode == kKeyEnter || keyCode == kKeyEscape || ending_ || keyboardBox() != box)
+    return nullptr;
+  return box;
+}
+
+void Runtime::keyPress(Key key) {
+  TextBox* box = routeKey(key.keyAscii(), key.keyCode(), 0);
+  if (!box) return;
   EventScope scope(*this);
   if (key.kind == Key::Kind::Char) box->typeChar(key.ch);
   if (key.kind == Key::Kind::Backspace) box->backspace();

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/keys.h"
 #include "ui/platform.h"
 #include "ui/random.h"
 #include "ui/scheduler.h"
@@ -34,22 +35,6 @@ class Timer;
 
 // Thrown by Runtime::quit() to unwind the handlers that are running.
 struct ProgramEnd {};
-
-struct Key {
-  enum class Kind : unsigned char { Char, Enter, Escape, Backspace };
-  Kind kind = Kind::Char;
-  char32_t ch = 0;
-
-  static Key character(char32_t c) { return {Kind::Char, c}; }
-  static Key enter() { return {Kind::Enter, 0}; }
-  static Key escape() { return {Kind::Escape, 0}; }
-  static Key backspace() { return {Kind::Backspace, 0}; }
-
-  // The character code a window's key-press handler receives.
-  int keyAscii() const;
-  // The key code a text box's key-down handler receives.
-  int keyCode() const;
-};
 
 class Runtime {
  public:
@@ -101,7 +86,13 @@ class Runtime {
   TextBox* keyboardBox() const;
 
   // Event entry points for the backends; each may throw ProgramEnd.
-  void keyPress(Key key);  // routed as a keyboard would: to the box that has it, else the window
+  // A key routed as a keyboard would: to the box that has the keyboard (its KeyDown with
+  // keyCode and shift), else to the window in front (its KeyPress with keyAscii, none when
+  // that is negative). Returns the box that then types the key as a line edit does, or none:
+  // Enter and Escape belong to the handler alone, and a box its handler hid types nothing.
+  TextBox* routeKey(int keyAscii, int keyCode, int shift);
+  // A key of the headless backend, routed and typed.
+  void keyPress(Key key);
   void windowKeyPress(Form& form, int keyAscii);
   void textBoxKeyDown(TextBox& box, int keyCode, int shift);
   void advanceTo(std::int64_t t) { scheduler_.advanceTo(t); }

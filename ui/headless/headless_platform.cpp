@@ -5,6 +5,8 @@
 // Headless services: scripted message boxes, counted beeps, a fixed text measure.
 #include "ui/headless/headless_platform.h"
 
+#include "ui/utf8.h"
+
 namespace ui::headless {
 
 void HeadlessPlatform::messageBox(std::string_view text, std::string_view title) {
@@ -20,10 +22,7 @@ void HeadlessPlatform::beep() {
 
 float HeadlessPlatform::measureText(const Label& label, std::string_view text) {
   if (measure_) return measure_(label, text);
-  std::size_t codePoints = 0;
-  for (unsigned char c : text)
-    if ((c & 0xC0) != 0x80) ++codePoints;
-  return kCharWidth * static_cast<float>(codePoints);
+  return kCharWidth * static_cast<float>(utf8::count(text));
 }
 
 void HeadlessPlatform::programEnding() {

@@ -21,7 +21,6 @@
 #include "ui/legibility.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/qt_platform.h"
 
 namespace ui::qt {
 
@@ -136,7 +135,7 @@ FormView::FormView(ViewHost* host, Form& form, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Keys come here only when the game gives this view the keyboard, never from a mouse click.
   setFocusPolicy(Qt::NoFocus);
-  setGeometry(0, 0, QtPlatform::kWidth, QtPlatform::kHeight);
+  setGeometry(0, 0, kScreenWidth, kScreenHeight);
 
   const auto& elements = form.elements();
   fonts_.reserve(elements.size());
@@ -180,7 +179,7 @@ void FormView::detach() {
 
 void FormView::setScale(qreal scale) {
   scale_ = scale;
-  resize(qRound(QtPlatform::kWidth * scale), qRound(QtPlatform::kHeight * scale));
+  resize(qRound(kScreenWidth * scale), qRound(kScreenHeight * scale));
   for (std::size_t i = 0; i < edits_.size(); ++i) {
     if (!edits_[i]) continue;
     if (form_) edits_[i]->setGeometry(lineEditGeometry(*form_->elements()[i], scale));

@@ -31,6 +31,7 @@
 #include <optional>
 #include <vector>
 
+#include "ui/layout.h"
 #include "ui/platform.h"
 #include "ui/qt/desktop_sound.h"
 #include "ui/qt/form_view.h"
@@ -50,8 +51,8 @@ namespace ui::qt {
 class QtPlatform final : public Platform, public ViewHost {
  public:
   // Window logical size: the 9600 x 7200 twips of the layout.
-  static constexpr int kWidth = 640;
-  static constexpr int kHeight = 480;
+  static constexpr int kWidth = kScreenWidth;
+  static constexpr int kHeight = kScreenHeight;
   // A real clock that fell this far behind (a suspended laptop) drops ticks instead of
   // replaying them.
   static constexpr std::int64_t kMaxLagMs = 250;
