@@ -152,15 +152,11 @@ class FrmGame : public ui::Form {
 
   // Phase machine (game/phase_machine.cpp) and question schedule (game/schedule.cpp).
   void lblCheckpoint_Change();
-  void showTopicPrompt();
-  void showFinalRound();
-  void showQuestion();
   void advanceAndDraw();
 
   // Player count, names and badges (players/).
   void playerCountKey(int keyAscii);
   void txtInput_KeyDown(int keyCode, int shift);
-  void enterName(int prompt);
   void lblName10_Change();
   void lblName20_Change();
   void lblName30_Change();
@@ -180,10 +176,6 @@ class FrmGame : public ui::Form {
   // Word n (1..9) of the final round has been found; every word has.
   bool wordFound(int n) const;
   bool allWordsFound() const;
-  void markWordFound(int n);
-  // Draws the next word to play; with none left, marks the round over (lblQNumber 10, which the
-  // round display ends the game on) and returns false.
-  bool drawNextFinalWord();
 
   // Question bank loader (content/loader.cpp) and round display (content/round_display.cpp).
   void tmrQList_Timer();
@@ -193,10 +185,6 @@ class FrmGame : public ui::Form {
   // Countdown, gibberish question, final-round ticker, score flash (judging/).
   void tmrTimer_Timer();
   void revealAnswer();
-  // The countdown ran out: the right choice shown, a silent buzz charged, the next topic.
-  void countdownEnds(bool buzzed);
-  // A player buzzed and let the time run out: told so, and charged the question's value.
-  void chargeSilentBuzz();
   void gibberishTick();
   void txtGAnswer_KeyDown(int keyCode, int shift);
   void tmrGAnswer_Timer();
@@ -239,6 +227,20 @@ class FrmGame : public ui::Form {
   static constexpr std::array<std::string_view, 4> kChoiceWords{"un", "deux", "trois", "quatre"};
 
  private:
+  // The named steps of the handlers above.
+  void showTopicPrompt();
+  void showFinalRound();
+  void showQuestion();
+  void enterName(int prompt);
+  void markWordFound(int n);
+  // Draws the next word to play; with none left, marks the round over (lblQNumber 10, which the
+  // round display ends the game on) and returns false.
+  bool drawNextFinalWord();
+  // The countdown ran out: the right choice shown, a silent buzz charged, the next topic.
+  void countdownEnds(bool buzzed);
+  // A player buzzed and let the time run out: told so, and charged the question's value.
+  void chargeSilentBuzz();
+
   Brivazon& brivazon_;
   std::string joined_;
 };

@@ -49,10 +49,6 @@ class Form {
 
   // Unloaded: gone from the screen and from the keyboard, waiting to be destroyed.
   bool unloaded() const { return unloaded_; }
-  void markUnloaded() {
-    unloaded_ = true;
-    visible_ = false;
-  }
 
   Color backColor() const { return back_; }
   void setBackColor(Color c);
@@ -69,11 +65,19 @@ class Form {
   // The window-level variables, sorted by name.
   virtual std::vector<VariableRef> variables() const { return {}; }
 
-  // Called by the elements' and timers' constructors.
+ private:
+  friend class Element;
+  friend class Runtime;
+  friend class Timer;
+
+  // Called by the elements' and timers' constructors: their place in the window's table.
   int attach(Element& element, std::string_view name);
   int attach(Timer& timer, std::string_view name);
+  void markUnloaded() {
+    unloaded_ = true;
+    visible_ = false;
+  }
 
- private:
   Runtime& runtime_;
   const FormLayout& layout_;
   bool visible_ = false;

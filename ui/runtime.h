@@ -27,11 +27,8 @@
 
 namespace ui {
 
-class Element;
-class Form;
-class Label;
-class TextBox;
 class Timer;
+class Variable;
 
 // Thrown by Runtime::quit() to unwind the handlers that are running.
 struct ProgramEnd {};
@@ -57,13 +54,13 @@ class Runtime {
   void setTableSource(std::function<Table()> source) { tableSource_ = std::move(source); }
   Table table() const { return tableSource_ && !ending_ ? tableSource_() : Table{}; }
 
-  // Milliseconds on the backend's clock; during a tick, the time the tick fell due.
+  // Milliseconds on the backend's clock; during a tick, the time the tick fell due. A backend
+  // with a real clock sets it before it delivers an event.
   std::int64_t now() const { return now_; }
   void setNow(std::int64_t t) { now_ = t; }
 
   // Grows with every change of state; equal versions prove that nothing changed between them.
   std::uint64_t version() const { return version_; }
-  void touch() { ++version_; }
 
   // Services for the game. messageBox returns the button pressed (always OK, 1).
   int messageBox(std::string_view text);
@@ -98,7 +95,15 @@ class Runtime {
   void advanceTo(std::int64_t t) { scheduler_.advanceTo(t); }
   void closeWindow(Form& form);
 
-  // Bookkeeping called by windows, elements and timers.
+ private:
+  // Windows, elements, timers and variables report here; the scheduler runs ticks as events.
+  friend class Element;
+  friend class Form;
+  friend class Scheduler;
+  friend class TextBox;
+  friend class Timer;
+  friend class Variable;
+
   void formConstructed(Form& form);
   void formDestructed(Form& form);
   void elementChanged(Element& element, Property p);
@@ -120,8 +125,8 @@ class Runtime {
     Runtime& rt_;
     bool touch_;
   };
+  void touch() { ++version_; }
 
- private:
   Platform& platform_;
   Scheduler scheduler_;
   RandomSource random_;
