@@ -14,6 +14,7 @@
 namespace {
 
 using testing_support::Game;
+using testing_support::ordinaryTopic;
 
 content::FrmBlack& card(sim::Driver& d) {
   auto* c = content::loadedFrmBlack(d.brivazon());
@@ -21,19 +22,11 @@ content::FrmBlack& card(sim::Driver& d) {
   return *c;
 }
 
-// The topic key that takes an ordinary question: the newest topic when it is one.
-std::string ordinaryTopic(game::FrmGame& g) {
-  if (g.topicQ3 <= 1000) return "3";
-  if (g.topicQ2 <= 1000) return "2";
-  return "1";
-}
-
 // From a topic choice, plays one ordinary question: the topic key, the card, the left seat's
 // buzz and the right answer, up to the next topic choice.
 void playOrdinaryQuestion(Game& game) {
   game.play({"key " + ordinaryTopic(game.g())});
-  while (game.phase() != "Question" && !game.ended())
-    game.play({"wait 100"});
+  testing_support::waitForPhase(game, "Question");
   game.play({"key q", "key " + game.g().answerKey.value(), "ok", "wait 5"});
 }
 
@@ -308,8 +301,7 @@ TEST(QuestionCards, AGibberishQuestionChosenAtQuestionEightReplacesTheRoundCard)
   ASSERT_EQ(game.g().topicQ3, 1001);
   // Topic 2 is played; the gibberish topic moves up to the second place and stays on offer.
   game.play({"key 2"});
-  while (game.phase() != "Question")
-    game.play({"wait 100"});
+  testing_support::waitForPhase(game, "Question");
   game.play({"key q", "key " + game.g().answerKey.value(), "ok", "wait 5"});
   for (int q = 4; q <= 7; ++q)
     playOrdinaryQuestion(game);

@@ -26,21 +26,13 @@ namespace {
 
 using testing_support::Game;
 using testing_support::toFirstTopic;
+using namespace testing_support;
 
-const std::string kGreen = "0,255,0";
-const std::string kRed = "255,0,0";
-const std::string kScoreRest = "128,255,255";
 const std::string kEnd = "Brivazon!|Jeu-fin!";
 
 const char* kEnglish1[] = {"THE PILOT",       "THE CONCEITED MAN", "THE DRUNK",
                            "THE LAMPLIGHTER", "THE GEOGRAPHER",    "THE RAILROAD SWITCHMAN",
                            "THE ADULTS",      "THE RED-FACED MAN", "THE KING"};
-
-std::string back(const ui::Element& e) {
-  auto c = e.backColor();
-  if (!c) return "default";
-  return std::to_string(c->r) + "," + std::to_string(c->g) + "," + std::to_string(c->b);
-}
 
 // The random value whose draw of a number 1..9 gives `word`.
 std::string r(int word) {
@@ -55,21 +47,14 @@ std::string rnd(std::initializer_list<int> words) {
   return s;
 }
 
-class Final {
+class Final : public testing_support::Table {
  public:
-  Game game;
-  std::vector<std::string> seats;
-  std::int64_t startedAt = 0;  // when the final round came on screen
-  std::string scoreBefore;     // the first player's score when the round began
-
-  game::FrmGame& g() { return game.g(); }
+  std::string scoreBefore;  // the first player's score when the round began
 
   // Plays the fourteen questions, every one answered right by the first player half a second
   // after it came on screen, then chooses category 1 with `draws` queued for the round.
   void toFinal(const std::vector<std::string>& names, const std::string& draws) {
-    static const std::vector<std::vector<std::string>> keys = {{"b"}, {"q", "p"}, {"q", "b", "p"}};
-    seats = keys[names.size() - 1];
-    game.play(toFirstTopic(names));
+    ASSERT_NO_FATAL_FAILURE(seat(names));
     for (int q = 1; q <= 14; ++q) {
       ASSERT_EQ(game.phase(), "CTopic1");
       int k = g().topicQ1 <= 1000 ? 1 : g().topicQ2 <= 1000 ? 2 : 3;
@@ -84,23 +69,6 @@ class Final {
     game.play({draws});
     ASSERT_NO_FATAL_FAILURE(choose(1));
     ASSERT_EQ(g().lblr.caption(), "15");
-    startedAt = game.lastTime("phase \"Question\"");
-  }
-
-  void choose(int k) {
-    game.play({"key " + std::to_string(k)});
-    for (int t = 0; t < 20000 && game.phase() != "Question"; t += 10)
-      game.play({"wait 10"});
-    ASSERT_EQ(game.phase(), "Question");
-  }
-
-  // Advances the clock to `ms` after the round came on screen, then plays `then`.
-  void at(std::int64_t ms, std::vector<sim::Step> then = {}) {
-    ASSERT_GE(startedAt + ms, game.now()) << "the script went past " << ms;
-    std::vector<sim::Step> s{"wait " + std::to_string(startedAt + ms - game.now())};
-    s.insert(s.end(), then.begin(), then.end());
-    game.play(s);
-    EXPECT_EQ(game.status(), 0) << game.errors();
   }
 
   // The number 1..9 of the one word label shown, 0 if none is, -1 if more than one is.
@@ -171,8 +139,8 @@ TEST(FinalRound, EightyTicksWithoutABuzzGiveTenWordsUpAndEndTheGame) {
                 },
                 "ok"});
   EXPECT_TRUE(f.game.ended());
-  EXPECT_GE(f.game.lastTime("Jeu-fin!"), f.startedAt + 120000);
-  EXPECT_LE(f.game.lastTime("Jeu-fin!"), f.startedAt + 120005);
+  EXPECT_GE(f.game.lastTime("Jeu-fin!"), f.shownAt + 120000);
+  EXPECT_LE(f.game.lastTime("Jeu-fin!"), f.shownAt + 120005);
   EXPECT_EQ(f.game.lines("end"), std::vector<std::string>{"end"});
   EXPECT_TRUE(f.game.lines("beep").empty());
 }
@@ -275,7 +243,8 @@ TEST(FinalRound, FoundWordsNeverComeBackAsTheWordToPlayButStillFlash) {
   EXPECT_EQ(g.finalUsed7, 7);
   EXPECT_EQ(g.finalWord, 9);
   EXPECT_EQ(g.lblQNumber.caption(), "3");
-  EXPECT_EQ(g.choice1.value() + g.choice2.value() + g.choice4.value() + g.answerKey.value(), "0000");
+  EXPECT_EQ(g.choice1.value() + g.choice2.value() + g.choice4.value() + g.answerKey.value(),
+            "0000");
   EXPECT_EQ(g.finalUsed6 + g.finalUsed8 + g.finalUsed9, 0);
 }
 
@@ -286,15 +255,15 @@ TEST(FinalRound, ABuzzBeforeTheFirstFlashCosts500) {
   EXPECT_EQ(g.tmrMonColor.interval(), 2000);
   f.at(500, {"key b"});
   EXPECT_EQ(g.lblB.caption(), f.plus(-500));
-  EXPECT_EQ(back(g.lblB), kRed);
+  EXPECT_EQ(g.lblB.backColor(), kRed);
   EXPECT_TRUE(g.tmrMonColor.enabled());
   EXPECT_EQ(g.tmrMonColor.interval(), 1000);
   EXPECT_EQ(g.lblQNumber.caption(), "0");
   EXPECT_EQ(g.finalWord, 5);
   f.at(1400);
-  EXPECT_EQ(back(g.lblB), kRed);
+  EXPECT_EQ(g.lblB.backColor(), kRed);
   f.at(1600);
-  EXPECT_EQ(back(g.lblB), kScoreRest);
+  EXPECT_EQ(g.lblB.backColor(), kScoreRest);
   EXPECT_TRUE(f.game.lines("beep").empty());
 }
 
@@ -304,12 +273,12 @@ TEST(FinalRound, WithOnePlayerTheEmptySeatsKeysStillAct) {
   auto& g = f.g();
   f.at(1600, {"key q"});
   EXPECT_EQ(g.lblQ.caption(), "500");
-  EXPECT_EQ(back(g.lblQ), kGreen);
+  EXPECT_EQ(g.lblQ.backColor(), kGreen);
   EXPECT_EQ(g.lblQNumber.caption(), "1");
   EXPECT_EQ(f.game.lines("beep").size(), 1u);
   f.at(3100, {"key p"});
   EXPECT_EQ(g.lblP.caption(), "-500");
-  EXPECT_EQ(back(g.lblP), kRed);
+  EXPECT_EQ(g.lblP.backColor(), kRed);
   EXPECT_FALSE(g.lblQ.visible() || g.lblP.visible());
   EXPECT_EQ(g.lblB.caption(), f.scoreBefore);
 }
@@ -320,31 +289,31 @@ TEST(FinalRound, ARightBuzzWinsAndCountsAWrongOneCostsAndColoursFadeAfterOneSeco
   ASSERT_NO_FATAL_FAILURE(f.toFinal({"Ana", "Léo"}, rnd({4, 4, 8, 1})));
   auto& g = f.g();
   f.at(1600, {"key p"});
-  EXPECT_EQ(f.game.lastTime("beep"), f.startedAt + 1600);
+  EXPECT_EQ(f.game.lastTime("beep"), f.shownAt + 1600);
   EXPECT_EQ(g.lblP.caption(), "500");
-  EXPECT_EQ(back(g.lblP), kGreen);
+  EXPECT_EQ(g.lblP.backColor(), kGreen);
   EXPECT_EQ(g.lblQNumber.caption(), "1");
   EXPECT_EQ(g.finalWord, 8);
   EXPECT_EQ(g.tmrMonColor.interval(), 1000);
   f.at(2500);
-  EXPECT_EQ(back(g.lblP), kGreen);
+  EXPECT_EQ(g.lblP.backColor(), kGreen);
   f.at(2700);
-  EXPECT_EQ(back(g.lblP), kScoreRest);
+  EXPECT_EQ(g.lblP.backColor(), kScoreRest);
   EXPECT_EQ(g.lblBrivazon.caption(), kEnglish1[7]);
 
   f.at(3100, {"key q", "key b"});
   EXPECT_EQ(f.shownWord(), 1);
   EXPECT_EQ(g.lblQ.caption(), f.plus(-500));
-  EXPECT_EQ(back(g.lblQ), kRed);
+  EXPECT_EQ(g.lblQ.backColor(), kRed);
   EXPECT_EQ(g.lblB.caption(), "-500") << "every buzz key acts in the final round";
   EXPECT_EQ(g.lblQNumber.caption(), "1");
   EXPECT_EQ(g.finalWord, 8);
   EXPECT_EQ(g.tmrMonColor.interval(), 1000);
   f.at(4000);
-  EXPECT_EQ(back(g.lblQ), kRed);
+  EXPECT_EQ(g.lblQ.backColor(), kRed);
   f.at(4200);
-  EXPECT_EQ(back(g.lblQ), kScoreRest);
-  EXPECT_EQ(back(g.lblB), kScoreRest);
+  EXPECT_EQ(g.lblQ.backColor(), kScoreRest);
+  EXPECT_EQ(g.lblB.backColor(), kScoreRest);
   EXPECT_EQ(f.game.lines("beep").size(), 1u);
 }
 
@@ -371,7 +340,9 @@ TEST(FinalRound, FindingAllNineWordsEndsTheGame) {
         [&](sim::Driver&) {
           EXPECT_EQ(f.game.messages().back(), kEnd);
           EXPECT_EQ(g.lblQNumber.caption(), "10");
-          EXPECT_EQ(g.choice1.value() + g.choice2.value() + g.choice3.value() + g.choice4.value() + g.answerKey.value(), "12345");
+          EXPECT_EQ(g.choice1.value() + g.choice2.value() + g.choice3.value() + g.choice4.value() +
+                        g.answerKey.value(),
+                    "12345");
           EXPECT_EQ(g.finalUsed6 * 1000 + g.finalUsed7 * 100 + g.finalUsed8 * 10 + g.finalUsed9,
                     6789);
         },

@@ -26,18 +26,10 @@ namespace {
 
 using testing_support::Game;
 using testing_support::toFirstTopic;
-
-const std::string kWhite = "255,255,255";
-const std::string kGreen = "0,255,0";
-const std::string kRed = "255,0,0";
-const std::string kScoreRest = "128,255,255";
-
-// An element's back colour as "R,G,B".
-std::string back(const ui::Element& e) {
-  auto c = e.backColor();
-  if (!c) return "default";
-  return std::to_string(c->r) + "," + std::to_string(c->g) + "," + std::to_string(c->b);
-}
+using testing_support::kGreen;
+using testing_support::kRed;
+using testing_support::kScoreRest;
+using testing_support::kWhite;
 
 // Key 1001 of the bank: its four accepted forms, the phrase shown when it is revealed, its clues.
 const std::vector<std::string> kForms1001 = {
@@ -56,34 +48,9 @@ int count(const std::vector<std::string>& all, const std::string& one) {
 }
 
 // A game with its players seated, played up to a gibberish question on screen.
-class Table {
+class Table : public testing_support::Table {
  public:
-  Game game;
-  std::vector<std::string> seats;  // the buzz keys of the players, in the order of their names
-  std::int64_t shownAt = 0;        // when the last question came on screen
-
-  game::FrmGame& g() { return game.g(); }
   std::string value() { return game.g().lblValue.caption(); }
-
-  void seat(const std::vector<std::string>& names) {
-    static const std::vector<std::vector<std::string>> keys = {{"b"}, {"q", "p"}, {"q", "b", "p"}};
-    seats = keys[names.size() - 1];
-    game.play(toFirstTopic(names));
-    ASSERT_EQ(game.phase(), "CTopic1");
-  }
-
-  void waitFor(const std::string& phase) {
-    for (int t = 0; t < 20000 && game.phase() != phase && !game.ended(); t += 10)
-      game.play({"wait 10"});
-    ASSERT_EQ(game.phase(), phase);
-  }
-
-  // Chooses topic k and waits until its question is on screen.
-  void choose(int k) {
-    game.play({"key " + std::to_string(k)});
-    ASSERT_NO_FATAL_FAILURE(waitFor("Question"));
-    shownAt = game.lastTime("phase \"Question\"");
-  }
 
   // Chooses the first ordinary topic on offer; a gibberish one stays on offer.
   void chooseOrdinary() { choose(g().topicQ1 <= 1000 ? 1 : g().topicQ2 <= 1000 ? 2 : 3); }
@@ -93,7 +60,8 @@ class Table {
   void answerRight(const std::string& rnd = "") {
     std::vector<sim::Step> s;
     if (!rnd.empty()) s.emplace_back("rnd " + rnd);
-    s.insert(s.end(), {"wait 500", "key " + seats[0], "key " + g().answerKey.value(), "ok", "wait 5"});
+    s.insert(s.end(),
+             {"wait 500", "key " + seats[0], "key " + g().answerKey.value(), "ok", "wait 5"});
     game.play(s);
     ASSERT_EQ(game.phase(), "CTopic1");
   }
@@ -128,15 +96,6 @@ class Table {
     ASSERT_NO_FATAL_FAILURE(choose(3));
     ASSERT_EQ(g().questionId, id);
     ASSERT_EQ((names.size() == 1 ? g().lblB : g().lblQ).caption(), "4000");
-  }
-
-  // Advances the clock to `ms` after the question came on screen, then plays `then`.
-  void at(std::int64_t ms, std::vector<sim::Step> then = {}) {
-    ASSERT_GE(shownAt + ms, game.now()) << "the script went past " << ms;
-    std::vector<sim::Step> s{"wait " + std::to_string(shownAt + ms - game.now())};
-    s.insert(s.end(), then.begin(), then.end());
-    game.play(s);
-    EXPECT_EQ(game.status(), 0) << game.errors();
   }
 };
 
@@ -200,7 +159,7 @@ TEST(GibberishRound1, NobodyBuzzesCluesAppearThenThePhraseIsRevealedAndTheNextTo
   EXPECT_EQ(t.game.phase(), "CTopic1");
   EXPECT_FALSE(g.txtGAnswer.visible());
   EXPECT_FALSE(g.lblClue1.visible() || g.lblClue2.visible() || g.lblClue3.visible());
-  EXPECT_EQ(back(g.txtGAnswer), kWhite);
+  EXPECT_EQ(g.txtGAnswer.backColor(), kWhite);
   EXPECT_EQ(g.txtGAnswer.text(), kPhrase1001) << "the reveal pause hides the box, not empties it";
   EXPECT_EQ(g.lblB.caption(), "4000") << "the score of the two questions before, unchanged";
   EXPECT_EQ(t.game.messages().size(), 3u) << "two right answers and the run-out, nothing more";
@@ -321,7 +280,7 @@ TEST(GibberishTyping, EachAcceptedFormIsRightAndPaysTheValueShownAtTheBuzz) {
     t.game.play({"type " + form, "key ENTER"});
     EXPECT_FALSE(g.txtGAnswer.enabled());
     EXPECT_TRUE(g.txtGAnswer.visible());
-    EXPECT_EQ(back(g.txtGAnswer), kGreen);
+    EXPECT_EQ(g.txtGAnswer.backColor(), kGreen);
     EXPECT_EQ(g.txtGAnswer.text(), kPhrase1001);
     EXPECT_FALSE(g.tmrTimer.enabled());
     // Paid on the next tick of the verdict timer, one second after Enter.
@@ -333,18 +292,18 @@ TEST(GibberishTyping, EachAcceptedFormIsRightAndPaysTheValueShownAtTheBuzz) {
     EXPECT_EQ(t.game.lastTime("beep"), t.shownAt + 15500);
     EXPECT_EQ(t.game.lines("beep").size(), 1u);
     EXPECT_EQ(g.lblB.caption(), "7800");
-    EXPECT_EQ(back(g.lblB), kGreen);
+    EXPECT_EQ(g.lblB.backColor(), kGreen);
     EXPECT_FALSE(g.txtGAnswer.visible());
-    EXPECT_EQ(back(g.txtGAnswer), kWhite);
+    EXPECT_EQ(g.txtGAnswer.backColor(), kWhite);
     EXPECT_EQ(g.txtGAnswer.text(), "");
     EXPECT_FALSE(g.lblClue1.visible());
     EXPECT_EQ(t.game.lastTime("phase \"CTopic\""), t.shownAt + 15500);
     EXPECT_EQ(t.game.phase(), "CTopic1");
     EXPECT_FALSE(g.tmrGAnswer.enabled());
     t.at(17400);
-    EXPECT_EQ(back(g.lblB), kGreen);
+    EXPECT_EQ(g.lblB.backColor(), kGreen);
     t.at(17600);
-    EXPECT_EQ(back(g.lblB), kScoreRest);
+    EXPECT_EQ(g.lblB.backColor(), kScoreRest);
   }
 }
 
@@ -363,15 +322,15 @@ TEST(GibberishTyping, NearMissesAreWrongCostTheValueAndTheDrainResumes) {
     auto& g = t.g();
     t.at(12500, {"key b", "type " + miss, "key ENTER"});
     EXPECT_FALSE(g.txtGAnswer.enabled());
-    EXPECT_EQ(back(g.txtGAnswer), kRed);
+    EXPECT_EQ(g.txtGAnswer.backColor(), kRed);
     EXPECT_FALSE(g.tmrTimer.enabled());
     t.at(13400);
     EXPECT_EQ(g.lblB.caption(), "4000");
     t.at(13510);
     EXPECT_EQ(g.lblB.caption(), "200");
-    EXPECT_EQ(back(g.lblB), kRed);
+    EXPECT_EQ(g.lblB.backColor(), kRed);
     EXPECT_FALSE(g.txtGAnswer.visible());
-    EXPECT_EQ(back(g.txtGAnswer), kWhite);
+    EXPECT_EQ(g.txtGAnswer.backColor(), kWhite);
     EXPECT_EQ(g.txtGAnswer.text(), "");
     EXPECT_EQ(t.game.phase(), "Question");
     EXPECT_TRUE(g.tmrTimer.enabled());
@@ -408,7 +367,7 @@ TEST(GibberishTyping, TwentyTicksWithoutEnterCostTheValueAndTheQuestionGoesOn) {
                },
                "ok"});
   EXPECT_EQ(g.lblB.caption(), "200");
-  EXPECT_EQ(back(g.lblB), kRed);
+  EXPECT_EQ(g.lblB.backColor(), kRed);
   EXPECT_TRUE(g.tmrMonColor.enabled());
   EXPECT_EQ(t.game.phase(), "Question");
   EXPECT_TRUE(g.tmrTimer.enabled());

@@ -18,31 +18,13 @@ namespace {
 
 using testing_support::Game;
 using testing_support::toFirstTopic;
-
-std::string rgb(std::optional<ui::Color> c) {
-  if (!c) return "default";
-  return std::to_string(c->r) + "," + std::to_string(c->g) + "," + std::to_string(c->b);
-}
-std::string rgb(ui::Color c) {
-  return rgb(std::optional<ui::Color>(c));
-}
-
-const std::string kGreen = "0,255,0";
-const std::string kRed = "255,0,0";
-const std::string kYellow = "255,255,0";
-const std::string kRest = "128,255,255";
+using namespace testing_support;
 
 // Topic titles of the regular questions used below.
 const char* const kTitle3 = "Tête pour penser";
 const char* const kTitle4 = "Les moutons et les princes";
 const char* const kTitle9 = "Ma petit planète";
 const char* const kTitle19 = "Reposer de la vie";
-
-std::string ordinaryTopic(game::FrmGame& g) {
-  if (g.topicQ3 <= 1000) return "3";
-  if (g.topicQ2 <= 1000) return "2";
-  return "1";
-}
 
 // After a topic key: waits until the card hands the question back, a millisecond at a time
 // around the moments a card can end (an ordinary, a round-start and a special card).
@@ -66,8 +48,8 @@ std::string buzzKey(const game::FrmGame& g) {
 void playOrdinaryQuestion(Game& game, const sim::Step& afterVerdict = "wait 0") {
   game.play({"key " + ordinaryTopic(game.g())});
   toQuestion(game);
-  game.play(
-      {"key " + buzzKey(game.g()), "key " + game.g().answerKey.value(), "ok", afterVerdict, "wait 5"});
+  game.play({"key " + buzzKey(game.g()), "key " + game.g().answerKey.value(), "ok", afterVerdict,
+             "wait 5"});
 }
 
 TEST(Schedule, NoRegularQuestionIsOfferedTwiceAndTheSpecialOnesDiffer) {
@@ -107,7 +89,8 @@ TEST(Schedule, NoRegularQuestionIsOfferedTwiceAndTheSpecialOnesDiffer) {
         } else {
           EXPECT_EQ(g.lblG.caption(), "2");
           EXPECT_EQ(g.questionId, 0);
-          std::vector<std::string> order{g.finalOrder1.value(), g.finalOrder2.value(), g.finalOrder3.value()};
+          std::vector<std::string> order{g.finalOrder1.value(), g.finalOrder2.value(),
+                                         g.finalOrder3.value()};
           std::sort(order.begin(), order.end());
           EXPECT_EQ(order, (std::vector<std::string>{"1", "2", "3"}));
         }
@@ -324,9 +307,9 @@ TEST(Answer, ARightAnswerAddsTheValueToTheBuzzingSeat) {
              [](sim::Driver& d) {
                auto& g = d.frmGame();
                EXPECT_EQ(g.lblP.caption(), "3000");
-               EXPECT_EQ(rgb(g.lblP.backColor()), kGreen);
-               EXPECT_EQ(rgb(g.lblChoice4.backColor()), kGreen);
-               EXPECT_EQ(rgb(g.lblChoice1.backColor()), kYellow);
+               EXPECT_EQ(g.lblP.backColor(), kGreen);
+               EXPECT_EQ(g.lblChoice4.backColor(), kGreen);
+               EXPECT_EQ(g.lblChoice1.backColor(), kYellow);
                EXPECT_FALSE(g.tmrTimer.enabled());
                EXPECT_EQ(g.lblCheckpoint.caption(), "Answer");
              },
@@ -342,9 +325,9 @@ TEST(Answer, ARightAnswerAddsTheValueToTheBuzzingSeat) {
   EXPECT_EQ(g.lblr.caption(), "2");
   // The colour returns two seconds after the verdict.
   game.play({"wait " + std::to_string(verdict + 1999 - game.now())});
-  EXPECT_EQ(rgb(g.lblP.backColor()), kGreen);
+  EXPECT_EQ(g.lblP.backColor(), kGreen);
   game.play({"wait 1"});
-  EXPECT_EQ(rgb(g.lblP.backColor()), kRest);
+  EXPECT_EQ(g.lblP.backColor(), kScoreRest);
   EXPECT_FALSE(g.tmrMonColor.enabled());
   EXPECT_EQ(g.lblP.caption(), "3000");
 }
@@ -402,14 +385,14 @@ TEST(Answer, AWrongAnswerTakesTheValueAndShowsTheRightChoice) {
              [](sim::Driver& d) {
                auto& g = d.frmGame();
                EXPECT_EQ(g.lblQ.caption(), "-2000");
-               EXPECT_EQ(rgb(g.lblQ.backColor()), kRed);
-               EXPECT_EQ(rgb(g.lblChoice2.backColor()), kRed);
-               EXPECT_EQ(rgb(g.lblChoice3.backColor()), kYellow);
+               EXPECT_EQ(g.lblQ.backColor(), kRed);
+               EXPECT_EQ(g.lblChoice2.backColor(), kRed);
+               EXPECT_EQ(g.lblChoice3.backColor(), kYellow);
                EXPECT_FALSE(g.tmrTimer.enabled());
              },
              "ok",
              [](sim::Driver& d) {
-               EXPECT_EQ(rgb(d.frmGame().lblChoice3.backColor()), kGreen);
+               EXPECT_EQ(d.frmGame().lblChoice3.backColor(), kGreen);
                EXPECT_EQ(d.frmGame().lblCheckpoint.caption(), "Answer");
              },
              "ok"});
@@ -441,10 +424,10 @@ TEST(Answer, AWrongAnswerTakesTheValueAndShowsTheRightChoice) {
   game.play({"key 1"});
   toQuestion(game);
   for (auto* choice : {&g.lblChoice1, &g.lblChoice2, &g.lblChoice3, &g.lblChoice4}) {
-    EXPECT_EQ(rgb(choice->backColor()), kYellow) << choice->name();
+    EXPECT_EQ(choice->backColor(), kYellow) << choice->name();
     EXPECT_TRUE(choice->visible()) << choice->name();
   }
-  EXPECT_EQ(rgb(g.lblQ.backColor()), kRest);
+  EXPECT_EQ(g.lblQ.backColor(), kScoreRest);
   EXPECT_EQ(g.lblQ.caption(), "-2000");
 }
 
@@ -469,7 +452,7 @@ TEST(Countdown, NobodyBuzzesTheRightChoiceIsShownOnTheFifteenthTick) {
                auto& g = d.frmGame();
                EXPECT_EQ(g.lblTimer.caption(), "0");
                EXPECT_FALSE(g.tmrTimer.enabled());
-               EXPECT_EQ(rgb(g.lblChoice4.backColor()), kGreen);
+               EXPECT_EQ(g.lblChoice4.backColor(), kGreen);
                EXPECT_FALSE(g.tmrMonColor.enabled());
              },
              "ok"});
@@ -484,7 +467,7 @@ TEST(Countdown, NobodyBuzzesTheRightChoiceIsShownOnTheFifteenthTick) {
   EXPECT_EQ(game.lines("").end()[-2], "phase \"CTopic1\"");
   for (auto* score : {&g.lblQ, &g.lblB, &g.lblP}) {
     EXPECT_EQ(score->caption(), "0") << score->name();
-    EXPECT_EQ(rgb(score->backColor()), kRest) << score->name();
+    EXPECT_EQ(score->backColor(), kScoreRest) << score->name();
   }
   game.play({"wait 2000"});
   EXPECT_EQ(game.phase(), "CTopic1");
@@ -532,7 +515,7 @@ TEST(Countdown, ABuzzWithoutAnAnswerIsChargedOnTheSixthTick) {
              [](sim::Driver& d) {
                auto& g = d.frmGame();
                EXPECT_EQ(g.lblTimer.caption(), "0");
-               EXPECT_EQ(rgb(g.lblChoice3.backColor()), kGreen);
+               EXPECT_EQ(g.lblChoice3.backColor(), kGreen);
                EXPECT_EQ(g.lblB.caption(), "0");
              },
              "ok",
@@ -547,7 +530,7 @@ TEST(Countdown, ABuzzWithoutAnAnswerIsChargedOnTheSixthTick) {
                                  "Brivazon!|La réponse correcte était numéro trois, un éléphant",
                                  "Brivazon!|Tu ne devrais pas avoir bourdonné dedans!"}));
   EXPECT_EQ(g.lblB.caption(), "-2000");
-  EXPECT_EQ(rgb(g.lblB.backColor()), kRed);
+  EXPECT_EQ(g.lblB.backColor(), kRed);
   EXPECT_EQ(g.lblQ.caption(), "0");
   EXPECT_EQ(g.lblP.caption(), "0");
   EXPECT_FALSE(g.lblTimer.visible());
@@ -556,9 +539,9 @@ TEST(Countdown, ABuzzWithoutAnAnswerIsChargedOnTheSixthTick) {
             "msgbox \"Brivazon!\" \"Tu ne devrais pas avoir bourdonné dedans!\"");
   EXPECT_EQ(tail[tail.size() - 3], "phase \"CTopic\"");
   game.play({"wait 1999"});
-  EXPECT_EQ(rgb(g.lblB.backColor()), kRed);
+  EXPECT_EQ(g.lblB.backColor(), kRed);
   game.play({"wait 1"});
-  EXPECT_EQ(rgb(g.lblB.backColor()), kRest);
+  EXPECT_EQ(g.lblB.backColor(), kScoreRest);
   EXPECT_EQ(g.lblB.caption(), "-2000");
 }
 
@@ -597,19 +580,19 @@ TEST(ScoreFlash, ScoresChangedWithinTheSameTwoSecondsReturnToRestTogether) {
   game.play({"key q", "key 4", "ok"});
   const std::int64_t verdict = game.now();
   auto& g = game.g();
-  EXPECT_EQ(rgb(g.lblQ.backColor()), kGreen);
+  EXPECT_EQ(g.lblQ.backColor(), kGreen);
   game.play({"wait 1000", [](sim::Driver& d) {
                d.frmGame().lblP.setCaption("-500");
                d.frmGame().lblP.setBackColor(ui::Color{255, 0, 0});
              }});
   EXPECT_TRUE(g.tmrMonColor.enabled());
   game.play({"wait " + std::to_string(verdict + 1999 - game.now())});
-  EXPECT_EQ(rgb(g.lblQ.backColor()), kGreen);
-  EXPECT_EQ(rgb(g.lblP.backColor()), kRed);
+  EXPECT_EQ(g.lblQ.backColor(), kGreen);
+  EXPECT_EQ(g.lblP.backColor(), kRed);
   game.play({"wait 1"});
-  EXPECT_EQ(rgb(g.lblQ.backColor()), kRest);
-  EXPECT_EQ(rgb(g.lblP.backColor()), kRest);
-  EXPECT_EQ(rgb(g.lblB.backColor()), kRest);
+  EXPECT_EQ(g.lblQ.backColor(), kScoreRest);
+  EXPECT_EQ(g.lblP.backColor(), kScoreRest);
+  EXPECT_EQ(g.lblB.backColor(), kScoreRest);
   EXPECT_FALSE(g.tmrMonColor.enabled());
   EXPECT_EQ(g.tmrMonColor.interval(), 2000);
 }
@@ -632,16 +615,16 @@ TEST(RoundDisplay, QuestionEightTurnsToRoundTwoWhenTheQuestionIsShown) {
   EXPECT_EQ(game.phase(), "CTopic1");
   EXPECT_EQ(g.lblQNumber.caption(), "1");
   EXPECT_EQ(g.lblRound.caption(), "Rond");
-  EXPECT_EQ(rgb(g.backColor()), "255,192,128");
+  EXPECT_EQ(g.backColor(), kRound1);
   const std::string before = g.lblQ.caption();
   game.play({"key 1", "wait 3000"});
   // Still round 1 while the card runs.
   EXPECT_EQ(g.lblQNumber.caption(), "1");
-  EXPECT_EQ(rgb(g.backColor()), "255,192,128");
+  EXPECT_EQ(g.backColor(), kRound1);
   toQuestion(game);
   game.play({"wait 10"});
   EXPECT_EQ(g.lblQNumber.caption(), "2");
-  EXPECT_EQ(rgb(g.backColor()), "128,128,255");
+  EXPECT_EQ(g.backColor(), kRound2);
   EXPECT_EQ(g.lblValue.caption(), "6000");
   EXPECT_TRUE(g.lblRound.visible());
   game.play({"key q", "key 4", "ok", "wait 5"});
@@ -649,7 +632,7 @@ TEST(RoundDisplay, QuestionEightTurnsToRoundTwoWhenTheQuestionIsShown) {
   // Round 2 stays on through the next topic choice.
   EXPECT_EQ(game.phase(), "CTopic1");
   EXPECT_EQ(g.lblQNumber.caption(), "2");
-  EXPECT_EQ(rgb(g.backColor()), "128,128,255");
+  EXPECT_EQ(g.backColor(), kRound2);
 }
 
 TEST(RoundDisplay, TheDisplayStaysHiddenUntilTheFirstQuestionBegins) {
@@ -663,7 +646,7 @@ TEST(RoundDisplay, TheDisplayStaysHiddenUntilTheFirstQuestionBegins) {
                EXPECT_FALSE(g.lblRound.visible());
                EXPECT_FALSE(g.lblQNumber.visible());
                EXPECT_EQ(g.lblQNumber.caption(), "0");
-               EXPECT_EQ(rgb(g.backColor()), "255,192,128");
+               EXPECT_EQ(g.backColor(), kRound1);
              },
              "wait 100"});
   EXPECT_EQ(game.phase(), "CTopic1");
@@ -727,7 +710,7 @@ TEST(RoundDisplay, TheSameQuestionIsWorthHalfInRoundOne) {
   ASSERT_EQ(g.questionId, 8);
   EXPECT_EQ(g.lblValue.caption(), "3000");
   EXPECT_EQ(g.lblQNumber.caption(), "1");
-  EXPECT_EQ(rgb(g.backColor()), "255,192,128");
+  EXPECT_EQ(g.backColor(), kRound1);
   game.play({"key p", "key 4", "ok", "wait 5"});
   EXPECT_EQ(g.lblP.caption(), "3000");
 }

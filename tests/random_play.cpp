@@ -75,8 +75,9 @@ class RandomPlayer : public sim::Source {
     if (presets_.empty()) presets_ = {g.presetQ1, g.presetQ2};
     std::set<int> offered(presets_.begin(), presets_.end());
     int regular = 2;
-    for (std::int16_t id : std::initializer_list<std::int16_t>{g.drawQ1, g.drawQ2, g.drawQ4, g.drawQ5, g.drawQ6, g.drawQ7, g.drawQ8,
-                            g.drawQ9, g.drawQ11, g.drawQ12, g.drawQ13, g.drawQ14}) {
+    for (std::int16_t id : std::initializer_list<std::int16_t>{
+             g.drawQ1, g.drawQ2, g.drawQ4, g.drawQ5, g.drawQ6, g.drawQ7, g.drawQ8, g.drawQ9,
+             g.drawQ11, g.drawQ12, g.drawQ13, g.drawQ14}) {
       if (id == 0) continue;
       if (id < 1 || id > 36) fail("regular draw " + std::to_string(id) + " out of 1..36");
       offered.insert(id);

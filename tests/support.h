@@ -21,7 +21,23 @@
 #include "game/frm_game.h"
 #include "sim/driver.h"
 
+namespace ui {
+// Colours print as "R,G,B" in a failed expectation.
+inline void PrintTo(Color c, std::ostream* os) {
+  *os << int(c.r) << ',' << int(c.g) << ',' << int(c.b);
+}
+}  // namespace ui
+
 namespace testing_support {
+
+// The colours a player sees, as the tests expect them.
+inline constexpr ui::Color kGreen{0, 255, 0};
+inline constexpr ui::Color kRed{255, 0, 0};
+inline constexpr ui::Color kYellow{255, 255, 0};
+inline constexpr ui::Color kWhite{255, 255, 255};
+inline constexpr ui::Color kScoreRest{128, 255, 255};
+inline constexpr ui::Color kRound1{255, 192, 128};
+inline constexpr ui::Color kRound2{128, 128, 255};
 
 class Game {
  public:
@@ -87,5 +103,55 @@ inline std::vector<sim::Step> toFirstTopic(const std::vector<std::string>& names
   s.emplace_back("wait 2600");
   return s;
 }
+
+// The topic key that takes an ordinary question: the newest topic when it is one.
+inline std::string ordinaryTopic(const game::FrmGame& g) {
+  if (g.topicQ3 <= 1000) return "3";
+  if (g.topicQ2 <= 1000) return "2";
+  return "1";
+}
+
+// Plays on `step` at a time until the game reaches `phase` (or ends, or `limit` ms pass).
+inline void waitForPhase(Game& game, std::string_view phase, int step = 100, int limit = 60000) {
+  const std::int64_t until = game.now() + limit;
+  while (game.phase() != phase && !game.ended() && game.now() < until)
+    game.play({"wait " + std::to_string(step)});
+}
+
+// Players seated at a game, with a clock counted from the moment the last question came on
+// screen.
+class Table {
+ public:
+  Game game;
+  std::vector<std::string> seats;  // the buzz keys of the players, in the order of their names
+  std::int64_t shownAt = 0;        // when the last question came on screen
+
+  game::FrmGame& g() { return game.g(); }
+
+  // Seats the players (one in the middle, two at the sides) and plays to the first topic.
+  void seat(const std::vector<std::string>& names) {
+    static const std::vector<std::vector<std::string>> keys = {{"b"}, {"q", "p"}, {"q", "b", "p"}};
+    seats = keys[names.size() - 1];
+    game.play(toFirstTopic(names));
+    ASSERT_EQ(game.phase(), "CTopic1");
+  }
+
+  // Chooses topic k and waits until its question is on screen.
+  void choose(int k) {
+    game.play({"key " + std::to_string(k)});
+    waitForPhase(game, "Question", 10, 20000);
+    ASSERT_EQ(game.phase(), "Question");
+    shownAt = game.lastTime("phase \"Question\"");
+  }
+
+  // Advances the clock to `ms` after the question came on screen, then plays `then`.
+  void at(std::int64_t ms, std::vector<sim::Step> then = {}) {
+    ASSERT_GE(shownAt + ms, game.now()) << "the script went past " << ms;
+    std::vector<sim::Step> s{"wait " + std::to_string(shownAt + ms - game.now())};
+    s.insert(s.end(), then.begin(), then.end());
+    game.play(s);
+    EXPECT_EQ(game.status(), 0) << game.errors();
+  }
+};
 
 }  // namespace testing_support
