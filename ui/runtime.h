@@ -90,8 +90,6 @@ class Runtime {
   TextBox* routeKey(int keyAscii, int keyCode, int shift);
   // A key of the headless backend, routed and typed.
   void keyPress(Key key);
-  void windowKeyPress(Form& form, int keyAscii);
-  void textBoxKeyDown(TextBox& box, int keyCode, int shift);
   void advanceTo(std::int64_t t) { scheduler_.advanceTo(t); }
   void closeWindow(Form& form);
 
@@ -104,6 +102,8 @@ class Runtime {
   friend class Timer;
   friend class Variable;
 
+  void windowKeyPress(Form& form, int keyAscii);
+  void textBoxKeyDown(TextBox& box, int keyCode, int shift);
   void formConstructed(Form& form);
   void formDestructed(Form& form);
   void elementChanged(Element& element, Property p);

@@ -14,16 +14,9 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/message_panel.h"
+#include "ui/qt/qstring.h"
 
 namespace shots {
-
-namespace {
-
-QString fromUtf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
 
 bool play(std::istream& list, std::ostream& errors, std::vector<Shot>& shots, double scale) {
   std::ostringstream transcript;
@@ -61,8 +54,8 @@ bool play(std::istream& list, std::ostream& errors, std::vector<Shot>& shots, do
         const std::string& box = d.messages().back();
         const std::size_t bar = box.find('|');
         image = ui::qt::withMessagePanel(image, front->layout(), scale,
-                                         fromUtf8(std::string_view(box).substr(0, bar)),
-                                         fromUtf8(std::string_view(box).substr(bar + 1)));
+                                         ui::qt::toQString(std::string_view(box).substr(0, bar)),
+                                         ui::qt::toQString(std::string_view(box).substr(bar + 1)));
       }
       shots.push_back({name, image});
     });

@@ -5,6 +5,8 @@
 // Bundled faces: registration from the resources and the choice of family for a layout face.
 #include "ui/qt/fonts.h"
 
+#include "ui/qt/qstring.h"
+
 #include <QDirIterator>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -67,7 +69,7 @@ QString familyFor(std::string_view face) {
   for (const Face& f : kFaces)
     if (f.layout == face) return QString::fromLatin1(f.family);
   // A face the build does not bundle: whatever the system has under that name, or its nearest.
-  return QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+  return toQString(face);
 }
 
 QFont fontFor(const FontStyle& layout) {
@@ -81,7 +83,7 @@ QFont fontFor(const FontStyle& layout) {
 
 float captionWidth(const FontStyle& layout, std::string_view caption) {
   const QFontMetricsF metrics(fontFor(layout));
-  const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+  const QString text = toQString(caption);
   return static_cast<float>(std::ceil(metrics.horizontalAdvance(text))) * kTwipsPerPixel;
 }
 

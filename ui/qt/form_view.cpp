@@ -21,6 +21,7 @@
 #include "ui/legibility.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/qstring.h"
 
 namespace ui::qt {
 
@@ -33,10 +34,6 @@ QColor toQColor(Color c) {
 Color fromQColor(const QColor& c) {
   return Color{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                static_cast<std::uint8_t>(c.blue())};
-}
-
-QString toQString(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 QRectF pixelRect(const Element& e) {
@@ -164,9 +161,7 @@ FormView::FormView(ViewHost* host, Form& form, QWidget* parent)
     edit->installEventFilter(this);
     QObject::connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
       if (!form_) return;
-      const QByteArray utf8 = text.toUtf8();
-      host_->textEdited(static_cast<TextBox&>(*form_->elements()[i]),
-                        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+      host_->textEdited(static_cast<TextBox&>(*form_->elements()[i]), toUtf8(text));
     });
   }
 }

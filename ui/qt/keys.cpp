@@ -39,12 +39,12 @@ constexpr int kFirstSpecialKey = 0x01000000;
 int controlKeyCode(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Escape:
-      return 27;
+      return kKeyEscape;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return 13;
+      return kKeyEnter;
     case Qt::Key_Backspace:
-      return 8;
+      return kKeyBackspace;
     default:
       return -1;
   }
@@ -66,7 +66,7 @@ int windowKeyCode(const QKeyEvent& event) {
 
 int textBoxKeyCode(const QKeyEvent& event) {
   if (const int control = controlKeyCode(event); control >= 0) return control;
-  if (event.key() == Qt::Key_Tab) return 9;
+  if (event.key() == Qt::Key_Tab) return kKeyTab;
   // Qt already reports letters as their capital's code, as the handlers expect.
   if (event.key() > 0 && event.key() < kFirstSpecialKey) return event.key();
   int code = firstCodePoint(event.text());
@@ -76,15 +76,10 @@ int textBoxKeyCode(const QKeyEvent& event) {
 
 int shiftState(Qt::KeyboardModifiers modifiers) {
   int state = 0;
-  if (modifiers & Qt::ShiftModifier) state |= 1;
-  if (modifiers & Qt::ControlModifier) state |= 2;
-  if (modifiers & Qt::AltModifier) state |= 4;
+  if (modifiers & Qt::ShiftModifier) state |= kShiftMask;
+  if (modifiers & Qt::ControlModifier) state |= kCtrlMask;
+  if (modifiers & Qt::AltModifier) state |= kAltMask;
   return state;
-}
-
-bool isEnterOrEscape(const QKeyEvent& event) {
-  return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter ||
-         event.key() == Qt::Key_Escape;
 }
 
 bool isModifierOnly(const QKeyEvent& event) {

@@ -13,6 +13,8 @@
 
 #include <QKeyEvent>
 
+#include "ui/keys.h"
+
 namespace ui::qt {
 
 // The character code of a key press, or -1 when the key types nothing.
@@ -20,8 +22,6 @@ int windowKeyCode(const QKeyEvent& event);
 // The key code of a key going down in a text box.
 int textBoxKeyCode(const QKeyEvent& event);
 int shiftState(Qt::KeyboardModifiers modifiers);
-// Enter and Escape end a text box's entry; its handler alone acts on them.
-bool isEnterOrEscape(const QKeyEvent& event);
 // A modifier or lock key pressed on its own (Shift, Ctrl, Alt, AltGr, the logo keys, Caps Lock):
 // it types nothing and has no code a handler knows, so the game never hears of it.
 bool isModifierOnly(const QKeyEvent& event);

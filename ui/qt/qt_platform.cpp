@@ -31,14 +31,11 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/keys.h"
+#include "ui/qt/qstring.h"
 
 namespace ui::qt {
 
 namespace {
-
-QString toQString(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The one top-level window; its close button asks the game, which may refuse. Whatever its size,
 // the scene is laid out to fit it.
@@ -478,17 +475,10 @@ bool QtPlatform::routeKey(const QKeyEvent& event, QLineEdit* origin) {
   bool used = true;
   QLineEdit* forwardTo = nullptr;
   enter([&] {
-    Form* front = runtime_->front();
-    if (!front) return;  // no window is shown: the key is lost
-    TextBox* box = runtime_->keyboardBox();
-    if (!box) {
-      const int code = windowKeyCode(event);
-      if (code >= 0) runtime_->windowKeyPress(*front, code);
-      return;
-    }
-    runtime_->textBoxKeyDown(*box, textBoxKeyCode(event), shiftState(event.modifiers()));
-    // Enter and Escape belong to the handler alone; a box its handler hid types nothing.
-    if (isEnterOrEscape(event) || runtime_->ending() || runtime_->keyboardBox() != box) return;
+    // Routed as every backend routes a key; the box that then types it is the line edit's.
+    TextBox* box = runtime_->routeKey(windowKeyCode(event), textBoxKeyCode(event),
+                                      shiftState(event.modifiers()));
+    if (!box) return;
     FormView* view = viewOf(box->form());
     QLineEdit* edit = view ? view->lineEditOf(*box) : nullptr;
     if (edit == origin)
