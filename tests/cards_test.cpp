@@ -30,6 +30,15 @@ void playOrdinaryQuestion(Game& game) {
   game.play({"key q", "key " + game.g().answerKey.value(), "ok", "wait 5"});
 }
 
+// The card still holds a millisecond before `t` and has handed the question back at `t`.
+void expectHandBackAt(Game& game, std::int64_t t) {
+  game.play({"wait " + std::to_string(t - 1 - game.now())});
+  EXPECT_EQ(game.phase(), "Topic");
+  game.play({"wait 1"});
+  EXPECT_EQ(game.card(), nullptr);
+  EXPECT_EQ(game.phase(), "Question");
+}
+
 // Two players, then questions 1 to 14 played right; stops at the final round's topic choice.
 void playToFinalRound(Game& game) {
   game.play(testing_support::toFirstTopic({"Ana", "Bo"}, "rnd 0.1 0.5"));
@@ -224,12 +233,7 @@ TEST(QuestionCards, AGibberishCardHoldsItsTitleForTwoMorePauses) {
     EXPECT_EQ(game.card()->slideStep, pause);
     EXPECT_EQ(game.phase(), "Topic");
   }
-  game.play({"wait 1999"});
-  EXPECT_EQ(game.phase(), "Topic");
-  game.play({"wait 1"});
-  EXPECT_EQ(game.now(), k + 6300);
-  EXPECT_EQ(game.card(), nullptr);
-  EXPECT_EQ(game.phase(), "Question");
+  expectHandBackAt(game, k + 6300);
   EXPECT_TRUE(game.g().tmrTimer.enabled());
 }
 
@@ -257,12 +261,7 @@ TEST(QuestionCards, TheFinalCardHoldsItsTitleForTwoMorePausesAndStartsNoCountdow
     EXPECT_EQ(game.card()->lblQNumber.caption(), "Brivazon");
     EXPECT_EQ(game.phase(), "Topic");
   }
-  game.play({"wait 1999"});
-  EXPECT_EQ(game.phase(), "Topic");
-  game.play({"wait 1"});
-  EXPECT_EQ(game.now(), k + 6300);
-  EXPECT_EQ(game.card(), nullptr);
-  EXPECT_EQ(game.phase(), "Question");
+  expectHandBackAt(game, k + 6300);
   EXPECT_TRUE(game.g().visible());
   EXPECT_FALSE(game.g().tmrTimer.enabled());
   EXPECT_TRUE(game.g().tmrPost.enabled());
@@ -319,12 +318,7 @@ TEST(QuestionCards, AGibberishQuestionChosenAtQuestionEightReplacesTheRoundCard)
     EXPECT_EQ(game.card()->lblQNumber.left(), 4050);
     EXPECT_FALSE(game.card()->tmrSlide.enabled());
   }
-  game.play({"wait 1999"});
-  EXPECT_EQ(game.phase(), "Topic");
-  game.play({"wait 1"});
-  EXPECT_EQ(game.now(), k + 6300);
-  EXPECT_EQ(game.phase(), "Question");
-  EXPECT_EQ(game.card(), nullptr);
+  expectHandBackAt(game, k + 6300);
   EXPECT_EQ(game.g().questionId, 1001);
 }
 

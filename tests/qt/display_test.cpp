@@ -13,11 +13,7 @@
 #include <QScreen>
 
 #include "content/frm_black.h"
-#include "game/brivazon.h"
-#include "game/frm_game.h"
 #include "tests/qt/qt_test_support.h"
-#include "ui/qt/form_view.h"
-#include "ui/qt/qt_platform.h"
 
 namespace {
 
@@ -32,19 +28,9 @@ int differingPixels(const QImage& a, const QImage& b, const QRect& region) {
   return n;
 }
 
-class DisplayTest : public ::testing::Test {
+class DisplayTest : public brivazon_test::GameOnScreen {
  protected:
-  void SetUp() override {
-    qt.platform().enter([&] { game.start(); });
-    qt.platform().showWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
-  }
-
-  QWidget* window() { return qt.platform().window(); }
   QSize screen() { return window()->screen()->size(); }
-  game::FrmGame& frm() { return game.frmGame(); }
-  QLineEdit* nameEdit() { return qt.platform().viewOf(frm())->lineEditOf(frm().txtInput); }
-  QImage picture() { return window()->grab().toImage(); }
 
   void goFullScreen() {
     press(window(), Qt::Key_F11);
@@ -56,9 +42,6 @@ class DisplayTest : public ::testing::Test {
     const qreal scale = qt.platform().sceneScale();
     return scene.topLeft() + QPoint(qRound(x * scale), qRound(y * scale));
   }
-
-  ui::qt::QtRuntime qt;
-  game::Brivazon game{qt.runtime()};
 };
 
 TEST_F(DisplayTest, FullScreenScalesTheSceneToFitCentredOnBlackWithTextAtTheScreensResolution) {

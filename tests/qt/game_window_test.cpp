@@ -12,37 +12,19 @@
 #include <QRect>
 
 #include "content/frm_black.h"
-#include "game/brivazon.h"
-#include "game/frm_game.h"
 #include "tests/qt/qt_test_support.h"
-#include "ui/qt/form_view.h"
-#include "ui/qt/qt_platform.h"
 
 namespace {
 
 using namespace brivazon_test;
 
-class GameWindowTest : public ::testing::Test {
+class GameWindowTest : public GameOnScreen {
  protected:
-  void SetUp() override {
-    qt.platform().enter([&] { game.start(); });
-    qt.platform().showWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
-  }
-
-  QWidget* window() { return qt.platform().window(); }
-  game::FrmGame& frm() { return game.frmGame(); }
-  QImage picture() { return window()->grab().toImage(); }
-
   // "1" for one player, then the badges shrink and the first prompt slides in over the box.
   void choseOnePlayer() {
     press(window(), Qt::Key_1, "1");
     ASSERT_TRUE(waitUntil([&] { return window()->focusWidget() == nameEdit(); }));
   }
-  QLineEdit* nameEdit() { return qt.platform().viewOf(frm())->lineEditOf(frm().txtInput); }
-
-  ui::qt::QtRuntime qt;
-  game::Brivazon game{qt.runtime()};
 };
 
 TEST_F(GameWindowTest, StartScreenShowsTheQuestionAndTheThreeBadgesInTheirColours) {

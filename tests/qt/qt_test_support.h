@@ -8,6 +8,7 @@
 // ends.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,7 +19,11 @@
 #include <QWindow>
 #include <functional>
 
+#include "game/brivazon.h"
+#include "game/frm_game.h"
+#include "ui/qt/form_view.h"
 #include "ui/qt/message_panel.h"
+#include "ui/qt/qt_platform.h"
 
 namespace brivazon_test {
 
@@ -91,5 +96,23 @@ inline int runUntilEnd(const std::function<void()>& action, int ms = 3000) {
   guard.start(ms);
   return QApplication::exec();
 }
+
+// The real game started in its real window, shown and exposed.
+class GameOnScreen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    qt.platform().enter([&] { game.start(); });
+    qt.platform().showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+  }
+
+  QWidget* window() { return qt.platform().window(); }
+  game::FrmGame& frm() { return game.frmGame(); }
+  QLineEdit* nameEdit() { return qt.platform().viewOf(frm())->lineEditOf(frm().txtInput); }
+  QImage picture() { return window()->grab().toImage(); }
+
+  ui::qt::QtRuntime qt;
+  game::Brivazon game{qt.runtime()};
+};
 
 }  // namespace brivazon_test
