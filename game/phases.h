@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's phases. The phase is the caption of lblCheckpoint, and these are its values: each
 // name written once, read by the handlers of every subsystem.
 #pragma once

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The installed game links the game and the Qt backend, never the scenario driver or the
 # headless backend: configures the product alone into a scratch tree with CMake's link graph
 # and reads what `brivazon` depends on. Run by CTest: cmake -DSOURCE=... -DSCRATCH=... -P this.

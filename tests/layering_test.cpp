@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The layers of the code, read from its #include lines: every folder of the product includes only
 // the folders below it (the table here and in the README), no folder includes itself back through
 // another, and no file includes itself back through a file of another folder. A header and its

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keys as the game's handlers receive them, the same for every backend.
 //
 // A window's key-press handler takes a character code (keyAscii): the character typed, or one of

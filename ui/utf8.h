@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // UTF-8, the encoding of every text of the game: captions, typed text, scenario lines.
 //
 // Written once here for the windowing layer and every backend. Decoding is lenient: a byte that

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window-level variables: a whole number or a text that belongs to a window.
 //
 // An assignment that really changes the value counts as a change of the game's state, exactly as

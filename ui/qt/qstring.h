@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Texts between the game (UTF-8) and Qt (UTF-16): the one conversion every Qt part uses.
 #pragma once
 
