@@ -5,7 +5,6 @@
 // Creating, showing and destroying the two windows.
 #include "game/brivazon.h"
 
-
 #include "game/frm_game.h"
 #include "game/inventory.h"
 

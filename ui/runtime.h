@@ -90,6 +90,8 @@ class Runtime {
   TextBox* routeKey(int keyAscii, int keyCode, int shift);
   // A key of the headless backend, routed and typed.
   void keyPress(Key key);
+  // A key for the window in front alone, never for a text box (a pad's button).
+  void windowKeyPress(Form& form, int keyAscii);
   void advanceTo(std::int64_t t) { scheduler_.advanceTo(t); }
   void closeWindow(Form& form);
 
@@ -102,7 +104,6 @@ class Runtime {
   friend class Timer;
   friend class Variable;
 
-  void windowKeyPress(Form& form, int keyAscii);
   void textBoxKeyDown(TextBox& box, int keyCode, int shift);
   void formConstructed(Form& form);
   void formDestructed(Form& form);

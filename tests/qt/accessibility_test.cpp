@@ -107,9 +107,10 @@ TEST_F(AccessibilityTest, AScreenReaderReadsEachScreensLabelsScoresByPlayerAndHe
   heard.clear();
   press(window(), Qt::Key_1, "1");
   ASSERT_TRUE(waitUntil([&] { return screenName() == QStringLiteral("Question"); }, 8000));
-  ASSERT_TRUE(waitUntil([&] { return text(frm().choice4) != nullptr; }));
+  ASSERT_TRUE(waitUntil([&] { return text(frm().choice4.value()) != nullptr; }));
   for (const std::string* s :
-       {&frm().questionText, &frm().choice1, &frm().choice2, &frm().choice3, &frm().choice4}) {
+       {&frm().questionText.value(), &frm().choice1.value(), &frm().choice2.value(),
+        &frm().choice3.value(), &frm().choice4.value()}) {
     EXPECT_NE(text(*s), nullptr) << *s;
     EXPECT_TRUE(wasHeard(QAccessible::NameChanged, QString::fromStdString(*s)) ||
                 wasHeard(QAccessible::ObjectShow, QString::fromStdString(*s)))
@@ -119,7 +120,7 @@ TEST_F(AccessibilityTest, AScreenReaderReadsEachScreensLabelsScoresByPlayerAndHe
   // A buzz and a right answer: the score's change is heard with the player's name.
   heard.clear();
   press(window(), Qt::Key_B, "b");
-  const std::string right = frm().answerKey;
+  const std::string right = frm().answerKey.value();
   QTimer poll;
   whenBoxOpens(poll, [](ui::qt::MessagePanel& box) { box.accept(); });
   press(window(), static_cast<Qt::Key>(Qt::Key_0 + std::stoi(right)),

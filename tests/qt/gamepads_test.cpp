@@ -184,7 +184,7 @@ TEST_P(PadsForEachCount, EachPadBuzzesForItsSeatAnswersAndClosesTheVerdictWithSt
     last.tap(SDL_CONTROLLER_BUTTON_START);
     closed = openBox() == nullptr;
   });
-  last.tap(kDigit[std::stoi(frm().answerKey) - 1]);
+  last.tap(kDigit[std::stoi(frm().answerKey.value()) - 1]);
   ASSERT_TRUE(waitUntil([&] { return closed; }, 3000));
   EXPECT_EQ(text, QStringLiteral("Tu es correct!"));
   EXPECT_EQ(scoreInBox, value);
