@@ -225,8 +225,7 @@ void Driver::rnd(const Command& c) {
     std::string_view token = c.arg.substr(pos, end - pos);
     if (!token.empty()) {
       double v = 0;
-      auto [ptr, ec] = std::from_chars(token.data(), token.data() + token.size(), v);
-      if (ec != std::errc() || ptr != token.data() + token.size() || !(v >= 0.0 && v < 1.0))
+      if (!ui::readNumber(token, v) || !(v >= 0.0 && v < 1.0))
         c.fail("'rnd' takes decimal values in [0, 1), not '" + std::string(token) + "'");
       values.push_back(v);
     }

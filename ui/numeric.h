@@ -7,7 +7,10 @@
 // The game keeps many numbers as label captions ("15", "-500"). They are read back with val(),
 // which takes the whole text as a double (a leading number, 0 when there is none), and written
 // with NumText, the shortest decimal text with no leading blank, formatted into a fixed buffer
-// so that a timer tick that writes a number allocates nothing.
+// so that a timer tick that writes a number allocates nothing. Both give the same bytes with
+// every compiler the game is built with (the browser's standard library has no floating-point
+// to_chars or from_chars) and in every locale (the desktop toolkit sets the user's, where the
+// decimal point may be a comma).
 #pragma once
 
 #include <cmath>
@@ -17,6 +20,9 @@
 namespace ui {
 
 double val(std::string_view text);
+
+// The whole text as one decimal number ("0.25", "-3", "1e-3"); false when any of it is not.
+bool readNumber(std::string_view text, double& value);
 
 // Int: rounding toward minus infinity.
 inline double Int(double x) {
@@ -31,16 +37,14 @@ inline std::int16_t drawFrom(int n, float r) {
 class NumText {
  public:
   explicit NumText(double value);
-  // A single-precision value, in its own shortest fixed text (0.1f is "0.1").
+  // The shortest text that reads back as this single-precision value ("0.1", not the double's
+  // "0.100000001490116").
   static NumText single(float value);
   std::string_view view() const { return {buf_, len_}; }
   operator std::string_view() const { return view(); }
 
  private:
   NumText() = default;
-  template <class T>
-  void format(T value);
-
   char buf_[320];  // room for any double in fixed notation
   std::size_t len_ = 0;
 };
