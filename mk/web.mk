@@ -1,0 +1,47 @@
+# The game as a static web page, built with Debian's Emscripten, and its checks in a real
+# browser.
+#
+#   make web          installs what it needs, builds build/web and writes the site to
+#                     build/web/site (index.html, the JavaScript, the WebAssembly, the fonts)
+#   make serve-web    serves the site on 127.0.0.1 and prints its address
+#   make test-web     the runner built for Node.js replays every scenario byte for byte
+#   make check-web    plays whole games in headless Chromium with real keys; screenshots in
+#                     build/web/check
+#   make web-figures  the page's figures: size, first paint, countdown accuracy, idle wake-ups
+
+WEB_BUILD := build/web
+WEB_SITE := $(WEB_BUILD)/site
+WEB_PORT ?= 8640
+WEB_DEPS := emscripten node-acorn fonttools python3-brotli
+WEB_CHECK_DEPS := chromium chromium-driver python3-selenium
+WEB_PY := /usr/bin/python3
+# Emscripten's tools run on the machine's node, which may not be Debian's: they find Debian's
+# JavaScript modules (acorn) only here.
+export NODE_PATH := /usr/share/nodejs
+
+.PHONY: web web-deps serve-web test-web check-web check-web-deps web-figures
+
+web-deps:
+	@tools/install-deps.sh $(WEB_DEPS)
+
+web: web-deps
+	cmake --preset web >/dev/null
+	cmake --build --preset web -j $(JOBS)
+	@echo "The site is in $(WEB_SITE): serve it with 'make serve-web', or copy the folder to any static host."
+
+serve-web:
+	@test -f $(WEB_SITE)/index.html || $(MAKE) --no-print-directory web
+	@echo "Serving the game at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops)"
+	cd $(WEB_SITE) && $(WEB_PY) -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+test-web: web
+	ctest --preset web
+
+check-web-deps:
+	@tools/install-deps.sh $(WEB_DEPS) $(WEB_CHECK_DEPS)
+
+check-web: web check-web-deps
+	$(WEB_PY) tests/web/check_web.py --site $(WEB_SITE) --out $(WEB_BUILD)/check
+
+web-figures: web check-web-deps
+	$(WEB_PY) tests/web/check_web.py --site $(WEB_SITE) --out $(WEB_BUILD)/check --figures

@@ -1,0 +1,490 @@
+// The DOM side of the browser backend, run before the game's WebAssembly starts.
+//
+// Each window is a 640 x 480 layer of the scene; each label a positioned element whose caption
+// goes in as text, never as markup; each text box a real <input>, so that accents, dead keys,
+// composition and on-screen keyboards work as in any page. The scene is scaled as a whole to fit
+// the viewport. The page's events are queued for the game, which takes them when it wakes
+// (see web_platform.h); the game's clock is the page's, stopped while the page is hidden.
+/* global Module, HEAP32, HEAPF64, _malloc, stringToUTF8, lengthBytesUTF8,
+   addRunDependency, removeRunDependency */
+var BrivazonPage = (function () {
+  'use strict';
+
+  // The layout's faces and the bundled faces that draw them, as on the desktop.
+  var FACES = {
+    '': ['Brivazon Sans', 'sans-serif'],
+    'Arial': ['Brivazon Sans', 'sans-serif'],
+    'MS Sans Serif': ['Brivazon Sans', 'sans-serif'],
+    'Times New Roman': ['Brivazon Serif', 'serif'],
+    'Comic Sans MS': ['Comic Neue', 'cursive'],
+    'Lucida Handwriting': ['Brivazon Script', 'cursive'],
+    'Lucida Calligraphy': ['Brivazon Chorus', 'cursive'],
+    'Lucida Bright': ['DejaVu Serif', 'serif'],
+  };
+  // What a screen reader announces as it changes: the question, the choices, who answers.
+  var LIVE = ['lblQuestion', 'lblChoice1', 'lblChoice2', 'lblChoice3', 'lblChoice4',
+    'lblTopic1', 'lblTopic2', 'lblTopic3', 'lblAPlayer', 'lblClue1', 'lblClue2', 'lblClue3'];
+  var WIDTH = 640;
+  var HEIGHT = 480;
+  var EVENT = { key: 1, text: 2, ok: 3, wake: 4 };
+  var KEY = { char: 0, enter: 1, escape: 2, backspace: 3, other: 4 };
+
+  var test = globalThis.__brivazonTest || null;  // set only by the browser test
+  var forms = [];
+  var scene = null;
+  var queue = [];
+  var current = null;
+  var wakeGame = null;
+  var timer = null;
+  var offset = performance.now();
+  var hiddenAt = null;
+  var dialogs = [];
+  var ended = false;
+  var audio = null;
+  var measurer = null;
+  var stats = { timerCallbacks: 0, beeps: 0, firstPaint: null, journal: [] };
+
+  function css(rgb, fallback) {
+    if (rgb < 0) return fallback;
+    return 'rgb(' + (rgb >> 16) + ',' + ((rgb >> 8) & 255) + ',' + (rgb & 255) + ')';
+  }
+
+  function fontOf(face, pixels, weight, italic) {
+    var f = FACES[face] || [face, 'sans-serif'];
+    return (italic ? 'italic ' : '') + weight + ' ' + pixels + 'px "' + f[0] + '", ' + f[1];
+  }
+
+  function note(what) {
+    if (test) stats.journal.push({ t: performance.now(), what: what });
+  }
+
+  // Events for the game, and its wait for them or for its next tick.
+  function push(event) {
+    queue.push(event);
+    if (wakeGame) wakeGame();
+  }
+
+  function wait(ms) {
+    return new Promise(function (resolve) {
+      if (queue.length) return resolve();
+      wakeGame = function () {
+        wakeGame = null;
+        if (timer !== null) clearTimeout(timer);
+        timer = null;
+        resolve();
+      };
+      if (ms >= 0 && hiddenAt === null) {
+        timer = setTimeout(function () {
+          timer = null;
+          stats.timerCallbacks++;
+          if (wakeGame) wakeGame();
+        }, Math.ceil(ms));
+      }
+    });
+  }
+
+  // The game's clock: the page's, less every moment the page spent hidden.
+  function now() {
+    return (hiddenAt !== null ? hiddenAt : performance.now()) - offset;
+  }
+
+  document.addEventListener('visibilitychange', function () {
+    if (document.hidden) {
+      if (hiddenAt === null) hiddenAt = performance.now();
+      if (timer !== null) clearTimeout(timer);
+      timer = null;
+    } else if (hiddenAt !== null) {
+      offset += performance.now() - hiddenAt;
+      hiddenAt = null;
+      push({ type: EVENT.wake });
+    }
+  });
+  if (document.hidden) hiddenAt = performance.now();
+
+  function takeEvent(out) {
+    current = queue.shift() || null;
+    if (!current) return 0;
+    var i = out >> 2;
+    HEAP32[i] = current.type;
+    HEAP32[i + 1] = current.source === undefined ? -1 : current.source;
+    HEAP32[i + 2] = current.kind || 0;
+    HEAP32[i + 3] = current.code || 0;
+    HEAP32[i + 4] = current.shift || 0;
+    return 1;
+  }
+
+  function eventText() {
+    var text = current && current.text ? current.text : '';
+    var size = lengthBytesUTF8(text) + 1;
+    var p = _malloc(size);
+    stringToUTF8(text, p, size);
+    return p;
+  }
+
+  // The scene scaled uniformly to the viewport, centred on black.
+  function fitScene() {
+    if (!scene) return;
+    var scale = Math.min(window.innerWidth / WIDTH, window.innerHeight / HEIGHT);
+    var x = (window.innerWidth - WIDTH * scale) / 2;
+    var y = (window.innerHeight - HEIGHT * scale) / 2;
+    scene.style.transform = 'translate(' + x + 'px,' + y + 'px) scale(' + scale + ')';
+  }
+
+  function element(form, index) {
+    var f = forms[form];
+    return f ? f.elements[index] : null;
+  }
+
+  // A caption that does not fit its label is drawn smaller until it does, never cut off.
+  function fit(e) {
+    if (e.isBox || !e.node.textContent) return;
+    var node = e.node;
+    node.style.fontSize = e.pixels + 'px';
+    if (node.style.display === 'none' || !node.isConnected) return;
+    var size = e.pixels;
+    var smallest = Math.max(6, Math.floor(e.pixels * 0.6));
+    while (size > smallest &&
+           (node.scrollHeight > node.clientHeight + 1 || node.scrollWidth > node.clientWidth + 1)) {
+      size -= 1;
+      node.style.fontSize = size + 'px';
+    }
+  }
+
+  function createForm(id, name, back) {
+    var node = document.createElement('div');
+    node.className = 'form';
+    node.dataset.form = name;
+    node.style.backgroundColor = css(back, '#000');
+    node.hidden = true;
+    scene.appendChild(node);
+    forms[id] = { node: node, elements: [] };
+  }
+
+  function destroyForm(id) {
+    var f = forms[id];
+    if (!f) return;
+    f.node.remove();
+    forms[id] = null;
+  }
+
+  function showForm(id) {
+    forms.forEach(function (f, i) {
+      if (f) f.node.hidden = i !== id;
+    });
+    var f = forms[id];
+    if (f) {
+      f.elements.forEach(fit);
+      note('show ' + f.node.dataset.form);
+    }
+    if (stats.firstPaint === null) {
+      requestAnimationFrame(function () {
+        if (stats.firstPaint === null) stats.firstPaint = performance.now();
+      });
+    }
+  }
+
+  function formBack(id, back) {
+    if (forms[id]) forms[id].node.style.backgroundColor = css(back, '#000');
+  }
+
+  function createElement(form, index, isBox, name, face, pixels, weight, italic, centred,
+                         autoSize, wrap) {
+    var node;
+    if (isBox) {
+      node = document.createElement('input');
+      node.type = 'text';
+      node.autocomplete = 'off';
+      node.spellcheck = false;
+      node.dataset.box = String(form * 1000 + index);
+      node.setAttribute('aria-label', 'Réponse');
+      node.addEventListener('input', function (event) {
+        if (!event.isComposing) {
+          push({ type: EVENT.text, source: form * 1000 + index, text: node.value });
+        }
+      });
+      node.addEventListener('compositionend', function () {
+        push({ type: EVENT.text, source: form * 1000 + index, text: node.value });
+      });
+    } else {
+      node = document.createElement('div');
+      node.className = 'label' + (wrap ? ' wrap' : '') + (autoSize ? ' auto' : '');
+      if (LIVE.indexOf(name) >= 0) node.setAttribute('aria-live', 'polite');
+    }
+    node.classList.add(isBox ? 'box' : 'label');
+    node.dataset.name = name;
+    node.style.font = fontOf(face, pixels, weight, italic);
+    node.style.textAlign = centred ? 'center' : 'left';
+    forms[form].node.appendChild(node);
+    forms[form].elements[index] = { node: node, isBox: isBox, pixels: pixels, name: name };
+  }
+
+  function setText(form, index, text) {
+    var e = element(form, index);
+    if (!e) return;
+    if (e.isBox) {
+      if (e.node.value !== text) e.node.value = text;
+    } else {
+      e.node.textContent = text;
+      fit(e);
+      if (test && e.node.dataset.name === 'lblCheckpoint') note('phase ' + text);
+    }
+  }
+
+  function setGeometry(form, index, left, top, width, height) {
+    var e = element(form, index);
+    if (!e) return;
+    var s = e.node.style;
+    var resized = s.width !== width + 'px' || s.height !== height + 'px';
+    s.left = left + 'px';
+    s.top = top + 'px';
+    s.width = Math.max(0, width) + 'px';
+    s.height = Math.max(0, height) + 'px';
+    if (resized) fit(e);
+  }
+
+  function setColours(form, index, back, fore) {
+    var e = element(form, index);
+    if (!e) return;
+    e.node.style.backgroundColor = css(back, e.isBox ? '#fff' : 'transparent');
+    e.node.style.color = css(fore, '#000');
+  }
+
+  function setState(form, index, visible, enabled) {
+    var e = element(form, index);
+    if (!e) return;
+    e.node.style.display = visible ? '' : 'none';
+    if (e.isBox) e.node.disabled = !enabled;
+    if (visible) fit(e);
+  }
+
+  function focus(form, index) {
+    var e = form >= 0 ? element(form, index) : null;
+    if (e) {
+      e.node.focus({ preventScroll: true });
+    } else if (document.activeElement && document.activeElement.classList.contains('box')) {
+      document.activeElement.blur();
+    }
+  }
+
+  function measure(face, pixels, weight, italic, text) {
+    if (!measurer) measurer = document.createElement('canvas').getContext('2d');
+    measurer.font = fontOf(face, pixels, weight, italic);
+    return measurer.measureText(text).width;
+  }
+
+  // Message boxes: a dialog in the scene; only the one on top shows and hears keys.
+  function openDialog(title, text, left, top, width, height) {
+    var node = document.createElement('div');
+    node.className = 'dialog';
+    node.setAttribute('role', 'alertdialog');
+    node.setAttribute('aria-modal', 'true');
+    var id = 'dialog' + dialogs.length;
+    var heading = document.createElement('h2');
+    heading.id = id + '-title';
+    heading.textContent = title;
+    var body = document.createElement('p');
+    body.id = id + '-text';
+    body.textContent = text;
+    var ok = document.createElement('button');
+    ok.type = 'button';
+    ok.textContent = 'OK';
+    ok.addEventListener('click', answer);
+    node.setAttribute('aria-labelledby', heading.id);
+    node.setAttribute('aria-describedby', body.id);
+    node.append(heading, body, ok);
+    node.style.left = left + 'px';
+    node.style.top = top + 'px';
+    node.style.width = width + 'px';
+    node.style.minHeight = height + 'px';
+    if (dialogs.length) dialogs[dialogs.length - 1].node.hidden = true;
+    dialogs.push({ node: node, answered: false });
+    scene.appendChild(node);
+    ok.focus({ preventScroll: true });
+    note('msgbox ' + title + '|' + text);
+  }
+
+  function answer() {
+    var top = dialogs[dialogs.length - 1];
+    if (!top || top.answered) return;
+    top.answered = true;
+    top.node.hidden = true;
+    push({ type: EVENT.ok });
+  }
+
+  function closeDialog() {
+    var top = dialogs.pop();
+    if (top) top.node.remove();
+    var below = dialogs[dialogs.length - 1];
+    if (below && !below.answered) {
+      below.node.hidden = false;
+      below.node.querySelector('button').focus({ preventScroll: true });
+    }
+  }
+
+  // The warning sound: a short tone. Browsers start sound only after a key or a click, which
+  // the first key of a game (the player count) gives.
+  function unlockAudio() {
+    var Context = globalThis.AudioContext || globalThis.webkitAudioContext;
+    if (!Context) return;
+    if (!audio) audio = new Context();
+    if (audio.state === 'suspended') audio.resume();
+  }
+
+  function beep() {
+    stats.beeps++;
+    note('beep');
+    if (!audio || audio.state !== 'running') return;
+    var t = audio.currentTime;
+    var tone = audio.createOscillator();
+    var gain = audio.createGain();
+    tone.frequency.value = 880;
+    gain.gain.setValueAtTime(0.2, t);
+    gain.gain.exponentialRampToValueAtTime(0.001, t + 0.15);
+    tone.connect(gain).connect(audio.destination);
+    tone.start(t);
+    tone.stop(t + 0.15);
+  }
+
+  function end() {
+    ended = true;
+    note('end');
+    if (timer !== null) clearTimeout(timer);
+    timer = null;
+    dialogs.forEach(function (d) { d.node.remove(); });
+    dialogs = [];
+    var over = document.getElementById('over');
+    if (over) {
+      over.hidden = false;
+      over.querySelector('button').focus();
+    }
+    if (document.fullscreenElement && document.exitFullscreen) document.exitFullscreen();
+  }
+
+  function toggleFullScreen() {
+    var stage = document.documentElement;
+    if (document.fullscreenElement) {
+      document.exitFullscreen();
+    } else if (stage.requestFullscreen) {
+      stage.requestFullscreen().then(function () {
+        // Where the browser allows it, Escape stays the game's in full screen (holding it
+        // leaves full screen); elsewhere the browser takes the first Escape to leave.
+        if (navigator.keyboard && navigator.keyboard.lock) navigator.keyboard.lock(['Escape']);
+      }).catch(function () {});
+    }
+  }
+
+  var MODIFIERS = ['Shift', 'Control', 'Alt', 'AltGraph', 'Meta', 'CapsLock', 'NumLock',
+    'ScrollLock', 'Dead', 'Process', 'Unidentified', 'Compose'];
+
+  function onKey(event) {
+    if (ended) return;
+    unlockAudio();
+    if (event.key === 'Enter' && event.altKey) {
+      event.preventDefault();
+      if (!event.repeat) toggleFullScreen();
+      return;
+    }
+    if (event.isComposing || event.keyCode === 229) return;
+    // Shortcuts of the browser stay the browser's (Ctrl+R, F11, ...).
+    if (event.ctrlKey || event.metaKey ||
+        (event.altKey && !event.getModifierState('AltGraph')) || /^F\d+$/.test(event.key)) {
+      return;
+    }
+    if (dialogs.length) {
+      // No key reaches the game while a message is open; Enter, Space and Escape press OK.
+      event.preventDefault();
+      if (!event.repeat && (event.key === 'Enter' || event.key === ' ' || event.key === 'Escape')) {
+        answer();
+      }
+      return;
+    }
+    var target = event.target;
+    var source = target && target.dataset && target.dataset.box ? Number(target.dataset.box) : -1;
+    var kind;
+    var code = 0;
+    var digit = /^(?:Digit|Numpad)([0-9])$/.exec(event.code || '');
+    if (event.key === 'Enter') {
+      kind = KEY.enter;
+    } else if (event.key === 'Escape') {
+      kind = KEY.escape;
+    } else if (event.key === 'Backspace') {
+      kind = KEY.backspace;
+    } else if (digit && source < 0) {
+      // The top-row digits on any layout (an AZERTY keyboard types "&" there unshifted).
+      kind = KEY.char;
+      code = 48 + Number(digit[1]);
+    } else if (Array.from(event.key).length === 1) {
+      kind = KEY.char;
+      code = event.key.codePointAt(0);
+    } else if (source >= 0 && MODIFIERS.indexOf(event.key) < 0) {
+      kind = KEY.other;
+      code = event.keyCode;
+    } else {
+      return;
+    }
+    // The window's keys type nowhere; Enter and Escape in a box are its handler's alone.
+    if (source < 0 || kind === KEY.enter || kind === KEY.escape) event.preventDefault();
+    var shift = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
+    push({ type: EVENT.key, source: source, kind: kind, code: code, shift: shift });
+  }
+
+  // Every face the layout uses, loaded before the game measures its first caption.
+  function loadFonts() {
+    if (!document.fonts || !document.fonts.load) return Promise.resolve();
+    var wanted = ['400 16px "Brivazon Sans"', '700 16px "Brivazon Sans"',
+      'italic 700 16px "Brivazon Sans"', '400 16px "Brivazon Serif"', '700 16px "Brivazon Serif"',
+      'italic 400 16px "Brivazon Serif"', 'italic 700 16px "Brivazon Serif"',
+      '400 16px "Comic Neue"', '400 16px "Brivazon Script"', '700 16px "Brivazon Chorus"',
+      '600 16px "DejaVu Serif"'];
+    return Promise.all(wanted.map(function (f) {
+      return document.fonts.load(f).catch(function () {});
+    }));
+  }
+
+  function start() {
+    scene = document.getElementById('scene');
+    var loading = document.getElementById('loading');
+    if (loading) loading.remove();
+    fitScene();
+    window.addEventListener('resize', fitScene);
+    document.addEventListener('keydown', onKey, true);
+    document.addEventListener('pointerdown', unlockAudio, true);
+    var button = document.getElementById('fullscreen');
+    if (button) {
+      button.addEventListener('click', toggleFullScreen);
+      // A click leaves the keyboard where the game put it.
+      button.addEventListener('mousedown', function (event) { event.preventDefault(); });
+    }
+    var again = document.getElementById('again');
+    if (again) again.addEventListener('click', function () { location.reload(); });
+  }
+
+  function seed() {
+    if (test && typeof test.seed === 'number') return test.seed;
+    return (Date.now() * 1000 + Math.floor(performance.now() * 1000)) % 4294967296;
+  }
+
+  function fixedDraws(out, size) {
+    var draws = test && Array.isArray(test.draws) ? test.draws : [];
+    var n = Math.min(size, draws.length);
+    for (var i = 0; i < n; i++) HEAPF64[(out >> 3) + i] = draws[i];
+    return n;
+  }
+
+  return {
+    now: now, wait: wait, takeEvent: takeEvent, eventText: eventText, seed: seed,
+    fixedDraws: fixedDraws, createForm: createForm, destroyForm: destroyForm,
+    showForm: showForm, formBack: formBack, createElement: createElement, setText: setText,
+    setGeometry: setGeometry, setColours: setColours, setState: setState, focus: focus,
+    measure: measure, openDialog: openDialog, closeDialog: closeDialog, beep: beep, end: end,
+    start: start, loadFonts: loadFonts, stats: stats,
+    dialogsOpen: function () { return dialogs.length; },
+  };
+})();
+
+globalThis.BrivazonPage = BrivazonPage;
+Module.preRun = (Module.preRun || []).concat(function () {
+  addRunDependency('brivazon-fonts');
+  BrivazonPage.start();
+  BrivazonPage.loadFonts().then(function () { removeRunDependency('brivazon-fonts'); });
+});

@@ -1,0 +1,350 @@
+// The page's clock, its events, the DOM elements of each window, the dialog and the beep. The
+// DOM side lives in dom.js; these are the calls between the two.
+#include "ui/web/web_platform.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+#include "ui/element.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+
+// clang-format off
+EM_JS(double, brivazon_now, (), { return BrivazonPage.now(); });
+EM_ASYNC_JS(void, brivazon_wait, (double ms), { await BrivazonPage.wait(ms); });
+EM_JS(int, brivazon_take_event, (int* out), { return BrivazonPage.takeEvent(out); });
+EM_JS(char*, brivazon_event_text, (), { return BrivazonPage.eventText(); });
+EM_JS(double, brivazon_seed, (), { return BrivazonPage.seed(); });
+EM_JS(int, brivazon_fixed_draws, (double* out, int size), {
+  return BrivazonPage.fixedDraws(out, size);
+});
+EM_JS(void, brivazon_create_form, (int id, const char* name, int back), {
+  BrivazonPage.createForm(id, UTF8ToString(name), back);
+});
+EM_JS(void, brivazon_destroy_form, (int id), { BrivazonPage.destroyForm(id); });
+EM_JS(void, brivazon_show_form, (int id), { BrivazonPage.showForm(id); });
+EM_JS(void, brivazon_form_back, (int id, int back), { BrivazonPage.formBack(id, back); });
+EM_JS(void, brivazon_create_element, (int form, int index, int isBox, const char* name,
+                                      const char* face, double pixels, int weight, int italic,
+                                      int centred, int autoSize, int wrap), {
+  BrivazonPage.createElement(form, index, isBox, UTF8ToString(name), UTF8ToString(face), pixels,
+                             weight, italic, centred, autoSize, wrap);
+});
+EM_JS(void, brivazon_set_text, (int form, int index, const char* text, int size), {
+  BrivazonPage.setText(form, index, UTF8ToString(text, size));
+});
+EM_JS(void, brivazon_set_geometry, (int form, int index, double left, double top, double width,
+                                    double height), {
+  BrivazonPage.setGeometry(form, index, left, top, width, height);
+});
+EM_JS(void, brivazon_set_colours, (int form, int index, int back, int fore), {
+  BrivazonPage.setColours(form, index, back, fore);
+});
+EM_JS(void, brivazon_set_state, (int form, int index, int visible, int enabled), {
+  BrivazonPage.setState(form, index, visible, enabled);
+});
+EM_JS(void, brivazon_focus, (int form, int index), { BrivazonPage.focus(form, index); });
+EM_JS(double, brivazon_measure, (const char* face, double pixels, int weight, int italic,
+                                 const char* text, int size), {
+  return BrivazonPage.measure(UTF8ToString(face), pixels, weight, italic, UTF8ToString(text, size));
+});
+EM_JS(void, brivazon_open_dialog, (const char* title, int titleSize, const char* text,
+                                   int textSize, double left, double top, double width,
+                                   double height), {
+  BrivazonPage.openDialog(UTF8ToString(title, titleSize), UTF8ToString(text, textSize), left,
+                          top, width, height);
+});
+EM_JS(void, brivazon_close_dialog, (), { BrivazonPage.closeDialog(); });
+EM_JS(void, brivazon_beep, (), { BrivazonPage.beep(); });
+EM_JS(void, brivazon_end, (), { BrivazonPage.end(); });
+// clang-format on
+
+namespace ui::web {
+
+namespace {
+
+// What the page queues; the numbers are dom.js's.
+enum EventType { kKey = 1, kText = 2, kOk = 3, kWake = 4 };
+enum KeyKind { kChar = 0, kEnter = 1, kEscape = 2, kBackspace = 3, kOther = 4 };
+
+int rgb(const std::optional<Color>& c) {
+  return c ? (c->r << 16) | (c->g << 8) | c->b : -1;
+}
+
+// Points to CSS pixels, and the default face of the layer, as the desktop sizes them.
+constexpr float kDefaultPoints = 8.25f;
+double pixelsOf(const FontStyle& font) {
+  const float points = font.face.empty() ? kDefaultPoints : font.points;
+  return std::round(points * 96.0 / 72.0);
+}
+
+// Where a box stands in pixels: the window's own area for it where its layout has one, else
+// over the question, clear of the choices and the scores (the desktop's place).
+template <class Layout>
+std::array<double, 4> boxArea(const Layout& layout) {
+  if constexpr (requires { layout.messageArea.width; }) {
+    if (layout.messageArea.width > 0)
+      return {layout.messageArea.left / kTwipsPerPixel, layout.messageArea.top / kTwipsPerPixel,
+              layout.messageArea.width / kTwipsPerPixel,
+              layout.messageArea.height / kTwipsPerPixel};
+  }
+  return {1200 / kTwipsPerPixel, 720 / kTwipsPerPixel, 7200 / kTwipsPerPixel,
+          1860 / kTwipsPerPixel};
+}
+
+}  // namespace
+
+struct WebPlatform::Event {
+  int type = 0;
+  int source = -1;  // the page's id of the box the key was typed in, -1 for the window
+  int kind = 0;
+  int code = 0;
+  int shift = 0;
+  std::string text;
+};
+
+void WebPlatform::attach(Runtime& runtime) {
+  runtime_ = &runtime;
+  runtime.scheduler().setMaxLag(kMaxLagMs);
+  runtime.random().seed(static_cast<std::uint32_t>(std::fmod(brivazon_seed(), 4294967296.0)));
+  double draws[512];
+  const int n = brivazon_fixed_draws(draws, 512);
+  for (int i = 0; i < n; ++i)
+    runtime.random().queue(draws[i]);
+  runtime.setNow(static_cast<std::int64_t>(brivazon_now()));
+}
+
+void WebPlatform::catchUp() {
+  const auto t = static_cast<std::int64_t>(brivazon_now());
+  if (t > runtime_->now()) runtime_->setNow(t);
+  runtime_->advanceTo(t);
+}
+
+void WebPlatform::waitForPage() {
+  const std::optional<std::int64_t> due = runtime_->scheduler().nextDue();
+  // -1: no timer, only the page's events wake the game.
+  brivazon_wait(due ? std::max<double>(0, static_cast<double>(*due) - brivazon_now()) : -1);
+}
+
+void WebPlatform::run() {
+  while (!ending()) {
+    waitForPage();
+    enter([] {});
+    playEvents();
+  }
+}
+
+void WebPlatform::playEvents() {
+  int fields[5];
+  while (!ending() && brivazon_take_event(fields)) {
+    Event event{fields[0], fields[1], fields[2], fields[3], fields[4], {}};
+    if (event.type == kText) {
+      char* text = brivazon_event_text();
+      event.text = text;
+      std::free(text);
+    }
+    play(event);
+  }
+}
+
+int WebPlatform::formId(const Form& form) const {
+  for (std::size_t i = 0; i < forms_.size(); ++i)
+    if (forms_[i] == &form) return static_cast<int>(i);
+  return -1;
+}
+
+void WebPlatform::play(const Event& event) {
+  if (event.type == kOk) {
+    if (boxesOpen_ > 0) ++boxesClosed_;
+    return;
+  }
+  // A box is open: the game hears nothing from the page.
+  if (boxesOpen_ > 0 || event.type == kWake) return;
+  enter([&] {
+    Form* front = runtime_->front();
+    TextBox* box = runtime_->keyboardBox();
+    const int boxId = box ? formId(box->form()) * 1000 + box->index() : -1;
+    if (event.type == kText) {
+      // Typing that reached a box which no longer has the keyboard is undone.
+      if (box && boxId == event.source) {
+        box->setText(event.text);
+      } else {
+        const int form = event.source / 1000;
+        const int index = event.source % 1000;
+        if (form < static_cast<int>(forms_.size()) && forms_[static_cast<std::size_t>(form)]) {
+          const auto* target =
+              forms_[static_cast<std::size_t>(form)]->elements()[static_cast<std::size_t>(index)];
+          const auto& text = static_cast<const TextBox*>(target)->text();
+          brivazon_set_text(form, index, text.c_str(), static_cast<int>(text.size()));
+        }
+      }
+      return;
+    }
+    if (!front) return;  // no window is shown: the key is lost
+    Key key;
+    switch (event.kind) {
+      case kEnter:
+        key = Key::enter();
+        break;
+      case kEscape:
+        key = Key::escape();
+        break;
+      case kBackspace:
+        key = Key::backspace();
+        break;
+      default:
+        key = Key::character(static_cast<char32_t>(event.code));
+    }
+    if (!box) {
+      if (event.kind != kOther) runtime_->windowKeyPress(*front, key.keyAscii());
+      return;
+    }
+    runtime_->textBoxKeyDown(*box, event.kind == kOther ? event.code : key.keyCode(), event.shift);
+    // The key was pressed elsewhere before the keyboard moved to this box (a tick showed it
+    // first): the box still types it, as the desktop's does.
+    if (event.source == boxId || runtime_->ending() || runtime_->keyboardBox() != box) return;
+    Runtime::EventScope scope(*runtime_);
+    if (event.kind == kChar) box->typeChar(key.ch);
+    if (event.kind == kBackspace) box->backspace();
+  });
+}
+
+void WebPlatform::messageBox(std::string_view text, std::string_view title) {
+  const Form* over = runtime_->front();
+  if (!over && !runtime_->forms().empty()) over = runtime_->forms().front();
+  const auto area = boxArea(over ? over->layout() : FormLayout{});
+  brivazon_open_dialog(title.data(), static_cast<int>(title.size()), text.data(),
+                       static_cast<int>(text.size()), area[0], area[1], area[2], area[3]);
+  const int depth = ++boxesOpen_;
+  const int closedBefore = boxesClosed_;
+  // The handler waits here while other timers keep firing; the box on top takes each OK.
+  while (!ending() && boxesClosed_ == closedBefore) {
+    waitForPage();
+    enter([] {});
+    playEvents();
+  }
+  if (boxesClosed_ > closedBefore) --boxesClosed_;
+  boxesOpen_ = depth - 1;
+  if (!ending()) {
+    brivazon_close_dialog();
+    runtime_->setNow(std::max(runtime_->now(), static_cast<std::int64_t>(brivazon_now())));
+  }
+}
+
+void WebPlatform::beep() {
+  brivazon_beep();
+}
+
+float WebPlatform::measureText(const Label& label, std::string_view text) {
+  const FontStyle& font = label.layout().font;
+  const std::string face(font.face);
+  const double width = brivazon_measure(face.c_str(), pixelsOf(font), font.weight, font.italic,
+                                        text.data(), static_cast<int>(text.size()));
+  return static_cast<float>(std::ceil(width)) * kTwipsPerPixel;
+}
+
+void WebPlatform::programEnding() {
+  brivazon_end();
+}
+
+void WebPlatform::formCreated(Form& form) {
+  const int id = static_cast<int>(forms_.size());
+  forms_.push_back(&form);
+  const std::string name(form.name());
+  brivazon_create_form(id, name.c_str(), rgb(form.backColor()));
+  for (Element* e : form.elements()) {
+    const ElementLayout& layout = e->layout();
+    const std::string elementName(layout.name);
+    const std::string face(layout.font.face);
+    const bool isBox = layout.kind == Kind::TextBox;
+    brivazon_create_element(id, e->index(), isBox, elementName.c_str(), face.c_str(),
+                            pixelsOf(layout.font), layout.font.weight, layout.font.italic,
+                            layout.align == Align::Centre, layout.autoSize, !layout.autoSize);
+    for (Property p :
+         {Property::Caption, Property::Geometry, Property::BackColor, Property::Visible})
+      elementChanged(*e, p);
+  }
+}
+
+void WebPlatform::formDestroyed(Form& form) {
+  const int id = formId(form);
+  if (id < 0) return;
+  forms_[static_cast<std::size_t>(id)] = nullptr;
+  brivazon_destroy_form(id);
+  if (displayed_ == id) displayed_ = -1;
+  showFront();
+  settleKeyboard();
+}
+
+void WebPlatform::formShown(Form&) {
+  showFront();
+  settleKeyboard();
+}
+
+void WebPlatform::formHidden(Form&) {
+  showFront();
+  settleKeyboard();
+}
+
+void WebPlatform::formChanged(Form& form) {
+  brivazon_form_back(formId(form), rgb(form.backColor()));
+}
+
+void WebPlatform::elementChanged(Element& element, Property p) {
+  const int form = formId(element.form());
+  if (form < 0) return;
+  const int index = element.index();
+  switch (p) {
+    case Property::Caption:
+    case Property::Text: {
+      const std::string& text = element.layout().kind == Kind::TextBox
+                                    ? static_cast<const TextBox&>(element).text()
+                                    : static_cast<const Label&>(element).caption();
+      brivazon_set_text(form, index, text.c_str(), static_cast<int>(text.size()));
+      break;
+    }
+    case Property::Geometry:
+      brivazon_set_geometry(form, index, element.left() / kTwipsPerPixel,
+                            element.top() / kTwipsPerPixel, element.width() / kTwipsPerPixel,
+                            element.height() / kTwipsPerPixel);
+      break;
+    case Property::BackColor:
+    case Property::ForeColor:
+      brivazon_set_colours(form, index, rgb(element.backColor()), rgb(element.foreColor()));
+      break;
+    case Property::Visible:
+    case Property::Enabled: {
+      const bool enabled =
+          element.layout().kind != Kind::TextBox || static_cast<const TextBox&>(element).enabled();
+      brivazon_set_state(form, index, element.visible(), enabled);
+      if (element.layout().kind == Kind::TextBox) settleKeyboard();
+      break;
+    }
+  }
+}
+
+void WebPlatform::showFront() {
+  if (ending()) return;
+  Form* front = runtime_->front();
+  // With no window in front (for the instant between a hide and a show) the picture stays.
+  if (!front) return;
+  const int id = formId(*front);
+  if (id == displayed_) return;
+  displayed_ = id;
+  brivazon_show_form(id);
+}
+
+void WebPlatform::settleKeyboard() {
+  if (ending()) return;
+  TextBox* box = runtime_->keyboardBox();
+  const int target = box ? formId(box->form()) * 1000 + box->index() : -1;
+  if (target == focused_) return;
+  focused_ = target;
+  brivazon_focus(target < 0 ? -1 : target / 1000, target < 0 ? -1 : target % 1000);
+}
+
+}  // namespace ui::web

@@ -1,0 +1,12 @@
+// The game in the browser: the page's backend, the game started on it, and its loop run until
+// the game ends.
+#include "game/brivazon.h"
+#include "ui/web/web_platform.h"
+
+int main() {
+  static ui::web::WebRuntime web;
+  static game::Brivazon game(web.runtime());
+  web.platform().enter([] { game.start(); });
+  web.platform().run();
+  return 0;
+}
