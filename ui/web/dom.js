@@ -226,7 +226,10 @@ var BrivazonPage = (function () {
     } else {
       e.node.textContent = text;
       fit(e);
-      if (test && e.node.dataset.name === 'lblCheckpoint') note('phase ' + text);
+      if (test && e.node.dataset.name === 'lblCheckpoint' && (text || e.phased)) {
+        e.phased = true;
+        note('phase ' + text);
+      }
     }
   }
 
@@ -479,6 +482,10 @@ var BrivazonPage = (function () {
     measure: measure, openDialog: openDialog, closeDialog: closeDialog, beep: beep, end: end,
     start: start, loadFonts: loadFonts, stats: stats,
     dialogsOpen: function () { return dialogs.length; },
+    // Nothing queued for the game and no answered box still waiting for it: for the tests.
+    settled: function () {
+      return queue.length === 0 && !dialogs.some(function (d) { return d.answered; });
+    },
   };
 })();
 

@@ -1,0 +1,419 @@
+#!/usr/bin/python3
+"""The game's page in a real browser: headless Chromium, driven with real key events.
+
+  check_web.py --site build/web/site --out build/web/check             the checks
+  check_web.py --site build/web/site --out build/web/check --figures   the page's figures
+
+The whole-game check replays a scenario of tests/data on the page against the page's own
+clock: its random draws are fixed through a hook that only this test sets before the page
+loads, its keys are real key events, its waits are real time. What the page did (phases,
+message boxes, beeps, the end) must be what the scenario's transcript says, in the same
+order, at nearly the same times; its `dump` is checked against the page's elements (texts,
+visibility, colours, places); a stray key pressed before every OK must be lost. The ending
+check ends fresh games with Escape in several phases. Screenshots go to --out.
+
+Debian's Python modules (selenium) import only under /usr/bin/python3.
+"""
+import argparse
+import functools
+import http.server
+import json
+import pathlib
+import re
+import shutil
+import sys
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+KEYS = {"ENTER": Keys.ENTER, "ESC": Keys.ESCAPE, "BACKSPACE": Keys.BACKSPACE, "SPACE": " "}
+# How far the page's times may stray from the transcript's (a key lands a few ms late).
+TIME_SLACK_MS = 150
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve(site):
+    handler = functools.partial(QuietHandler, directory=str(site))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
+class Page:
+    """One fresh Chromium on the page, with the test's hook set before the page loads."""
+
+    def __init__(self, url, hook, width=900, height=700):
+        self.profile = tempfile.mkdtemp(prefix="brivazon-chromium-")
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for arg in ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                    "--disable-background-networking", "--disable-component-update",
+                    "--disable-sync", f"--user-data-dir={self.profile}",
+                    f"--window-size={width},{height}", "--autoplay-policy=no-user-gesture-required"]:
+            options.add_argument(arg)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+            "source": "globalThis.__brivazonTest = " + json.dumps(hook) + ";"})
+        self.driver.get(url)
+        self.wait_for(lambda: self.js("return !!(window.BrivazonPage && "
+                                      "BrivazonPage.stats.firstPaint)"), 10, "the first screen")
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def now(self):
+        return self.js("return BrivazonPage.now()")
+
+    def press(self, key):
+        ActionChains(self.driver).send_keys(KEYS.get(key, key)).perform()
+
+    def type(self, text):
+        ActionChains(self.driver).send_keys(text).perform()
+
+    def settle(self, timeout=2.0):
+        self.wait_for(lambda: self.js("return BrivazonPage.settled()"), timeout, "the game")
+
+    def dialogs(self):
+        return self.js("return BrivazonPage.dialogsOpen()")
+
+    def journal(self):
+        return self.js("return BrivazonPage.stats.journal")
+
+    def shot(self, out, name):
+        self.driver.save_screenshot(str(out / f"{name}.png"))
+
+    def wait_for(self, condition, timeout, what):
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            if condition():
+                return
+            time.sleep(0.01)
+        raise AssertionError(f"timed out waiting for {what}")
+
+    def errors(self):
+        return [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+
+    def close(self):
+        self.driver.quit()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def parse_scenario(path):
+    draws, commands = [], []
+    for line in path.read_text(encoding="utf-8").splitlines():
+        stripped = line.lstrip(" \t")
+        if not stripped or stripped.startswith("#"):
+            continue
+        name, _, rest = stripped.partition(" ")
+        if name == "rnd":
+            draws += [float(v) for v in rest.split()]
+        else:
+            commands.append((name, rest))
+    return draws, commands
+
+
+def transcript_events(path):
+    """(time, what) of the lines the page journals too: phases, boxes, beeps, the end."""
+    events = []
+    for line in path.read_text(encoding="utf-8").splitlines():
+        m = re.match(r'\[(\d+)\] (phase|msgbox|beep|end)(?: (.*))?$', line)
+        if not m:
+            continue
+        t, kind, rest = int(m.group(1)), m.group(2), m.group(3) or ""
+        if kind == "phase":
+            what = "phase " + json.loads(rest)
+        elif kind == "msgbox":
+            title, text = re.match(r'"((?:[^"\\]|\\.)*)" "((?:[^"\\]|\\.)*)"$', rest).groups()
+            unescape = lambda s: re.sub(r'\\(.)', r'\1', s)
+            what = f"msgbox {unescape(title)}|{unescape(text)}"
+        else:
+            what = kind
+        events.append((t, what))
+    return events
+
+
+def dump_lines(path):
+    """The dump's element lines of the game window, by element name."""
+    rows = {}
+    for line in path.read_text(encoding="utf-8").splitlines():
+        m = re.match(r'\[\d+\] frmGame\.(\w+) (caption|text)="((?:[^"\\]|\\.)*)" (.*)$', line)
+        if m:
+            fields = dict(f.split("=", 1) for f in m.group(4).split())
+            fields["text"] = re.sub(r'\\(.)', r'\1', m.group(3))
+            rows[m.group(1)] = fields
+    return rows
+
+
+def check_dump(page, want):
+    """The page's game window against a dump: texts, visibility, colours, places."""
+    got = page.js("""
+      const form = document.querySelector('.form[data-form="frmGame"]');
+      const rows = {};
+      for (const node of form.children) {
+        const s = getComputedStyle(node);
+        rows[node.dataset.name] = {
+          text: node.tagName === 'INPUT' ? node.value : node.textContent,
+          visible: node.style.display === 'none' ? '0' : '1',
+          back: s.backgroundColor, auto: node.classList.contains('auto'),
+          left: node.style.left, top: node.style.top, width: node.style.width,
+          height: node.style.height};
+      }
+      return rows;""")
+    problems = []
+    for name, w in want.items():
+        g = got.get(name)
+        if g is None:
+            problems.append(f"{name}: missing")
+            continue
+        if g["text"] != w["text"]:
+            problems.append(f"{name}: text {g['text']!r}, want {w['text']!r}")
+        if g["visible"] != w["visible"]:
+            problems.append(f"{name}: visible {g['visible']}, want {w['visible']}")
+        if w["back"] != "default":
+            colour = "rgb(" + w["back"].replace(",", ", ") + ")"
+            if g["back"] != colour:
+                problems.append(f"{name}: back {g['back']}, want {colour}")
+        for field in ["left", "top", "height"] + ([] if g["auto"] else ["width"]):
+            px = float(w[field]) / 15
+            if abs(float(g[field].rstrip("px") or 0) - px) > 0.01:
+                problems.append(f"{name}: {field} {g[field]}, want {px}px")
+    return problems
+
+
+def replay(page, commands, out, stray_key):
+    """Plays the scenario's commands against the page's clock; returns the page's time 0."""
+    base = page.now()
+    clock = 0.0  # the scenario's time
+    suspended = []  # waits a box interrupted: (their end, the number of boxes open before)
+    dump_at = None
+    shot = 0
+
+    def sleep_until(target):
+        # A box that opens meanwhile suspends the wait, as in the runner.
+        level = page.dialogs()
+        while page.now() - base < target:
+            if page.dialogs() > level:
+                suspended.append((target, level))
+                return page.now() - base
+            time.sleep(0.004)
+        return target
+
+    def resume():
+        nonlocal clock
+        while suspended and page.dialogs() <= suspended[-1][1]:
+            target, _ = suspended.pop()
+            clock = max(clock, sleep_until(target) if target > clock else clock)
+
+    for name, arg in commands:
+        if name == "start":
+            continue
+        if name == "wait":
+            clock = sleep_until(clock + int(arg))
+        elif name == "key":
+            page.press(arg.rstrip(" \t") if arg.strip() else arg)
+            page.settle()
+        elif name == "type":
+            page.type(arg)
+            page.settle()
+        elif name == "ok":
+            page.wait_for(lambda: page.dialogs() > 0, 3, "a message box")
+            if stray_key:
+                # Keys pressed while a message is open are lost; a leak would change the game.
+                page.press(stray_key)
+            shot += 1
+            if shot % 4 == 1:
+                page.shot(out, f"game-box-{shot:02d}")
+            page.press("ENTER")
+            page.settle()
+            resume()
+        elif name == "dump":
+            dump_at = clock
+            yield "dump"
+        else:
+            raise AssertionError(f"the browser check cannot play '{name}'")
+    return base
+
+
+def compare_events(got, want):
+    """The page's journal against the transcript: the same events in the same order, at
+    nearly the same times (both measured from the first phase). Returns problems and the
+    largest time difference."""
+    got = [(e["t"], e["what"]) for e in got if e["what"] != "phase " and
+           not e["what"].startswith("show ")]
+    problems, worst = [], 0.0
+    if [w for _, w in got] != [w for _, w in want]:
+        for i, (g, w) in enumerate(zip(got + [(0, "-")] * len(want), want + [(0, "-")] * len(got))):
+            if g[1] != w[1]:
+                problems.append(f"event {i}: page {g[1]!r}, transcript {w[1]!r}")
+                break
+        return problems, worst
+    t0_page, t0_want = got[0][0], want[0][0]
+    for (gt, what), (wt, _) in zip(got, want):
+        diff = (gt - t0_page) - (wt - t0_want)
+        worst = max(worst, abs(diff))
+        if abs(diff) > TIME_SLACK_MS:
+            problems.append(f"{what!r} at {wt} ms came {diff:+.0f} ms off")
+    return problems, worst
+
+
+def whole_game(url, out, name="whole_game_2p"):
+    scenario = ROOT / "tests" / "data" / f"{name}.scn"
+    expected = ROOT / "tests" / "data" / f"{name}.expected"
+    draws, commands = parse_scenario(scenario)
+    page = Page(url, {"draws": draws, "seed": 1})
+    problems = []
+    try:
+        page.shot(out, "game-00-start")
+        steps = replay(page, commands, out, stray_key="q")
+        for step in steps:
+            if step == "dump":
+                page.shot(out, "game-dump")
+                problems += check_dump(page, dump_lines(expected))
+        page.wait_for(lambda: page.js("return !document.getElementById('over').hidden"), 5,
+                      "the end of the game")
+        page.shot(out, "game-99-end")
+        journal_problems, worst = compare_events(page.journal(), transcript_events(expected))
+        problems += journal_problems
+        problems += [f"console: {e}" for e in page.errors() if "favicon" not in e]
+        print(f"whole game ({name}): {len(page.journal())} events, times within "
+              f"{worst:.0f} ms of the transcript's")
+    finally:
+        page.close()
+    return problems
+
+
+# Escape ends the game at once in every phase; while a message is open it closes the message.
+ENDINGS = {
+    "player count": [],
+    "name box": ["key 2", "wait 300"],
+    "welcome card": ["key 1", "wait 300", "type Zoé", "key ENTER", "wait 600"],
+    "topic choice": ["key 1", "wait 300", "type Zoé", "key ENTER", "wait 2700"],
+    "message box": ["key 1", "wait 300", "key ENTER", "wait 300"],
+}
+
+
+def endings(url, out):
+    problems = []
+    for phase, steps in ENDINGS.items():
+        page = Page(url, {"draws": [0.1, 0.5, 0.9, 0.3, 0.7], "seed": 1})
+        try:
+            for step in steps:
+                name, _, arg = step.partition(" ")
+                if name == "key":
+                    page.press(arg)
+                elif name == "type":
+                    page.type(arg)
+                else:
+                    time.sleep(int(arg) / 1000)
+                page.settle()
+            boxes = page.dialogs()
+            page.press("ESC")
+            page.settle()
+            if boxes:
+                if page.js("return !document.getElementById('over').hidden"):
+                    problems.append(f"{phase}: Escape ended the game instead of closing the box")
+                page.wait_for(lambda: page.dialogs() < boxes, 2, "the box to close")
+                while page.dialogs():
+                    page.press("ENTER")
+                    page.settle()
+                page.press("ESC")
+                page.settle()
+            page.wait_for(lambda: page.js("return !document.getElementById('over').hidden"), 2,
+                          f"the end after Escape ({phase})")
+            slug = phase.replace(" ", "-")
+            page.shot(out, f"ending-{slug}")
+            before = page.js("return [BrivazonPage.stats.journal.length, "
+                             "BrivazonPage.stats.timerCallbacks]")
+            time.sleep(0.5)
+            after = page.js("return [BrivazonPage.stats.journal.length, "
+                            "BrivazonPage.stats.timerCallbacks]")
+            if after != before:
+                problems.append(f"{phase}: the game went on after its end ({before} -> {after})")
+            if page.journal()[-1]["what"] != "end":
+                problems.append(f"{phase}: the journal does not end with the end")
+            print(f"ending at the {phase}: ended at once, nothing after")
+        finally:
+            page.close()
+    return problems
+
+
+def figures(url, site, out):
+    size = sum(p.stat().st_size for p in site.rglob("*") if p.is_file())
+    print(f"site size: {size / 1024:.0f} KiB ({size} bytes; goal at most 1.5 MB)")
+    paints = []
+    for _ in range(3):
+        page = Page(url, {"draws": [0.1, 0.5, 0.9, 0.3, 0.7, 0.2], "seed": 1})
+        try:
+            paints.append(page.js("return BrivazonPage.stats.firstPaint"))
+            if len(paints) == 3:
+                page.press("1")
+                page.settle()
+                time.sleep(0.3)
+                page.type("Ana")
+                page.press("ENTER")
+                page.wait_for(lambda: page.js(
+                    "return BrivazonPage.stats.journal.some(e => e.what === 'phase CTopic1')"),
+                    10, "the topic choice")
+                time.sleep(0.5)
+                calls = page.js("return BrivazonPage.stats.timerCallbacks")
+                time.sleep(5)
+                idle = (page.js("return BrivazonPage.stats.timerCallbacks") - calls) / 5
+                print(f"idle at the topic choice: {idle:.1f} timer callbacks a second")
+                page.press("1")
+                page.wait_for(lambda: any(e["what"] == "phase Question" for e in page.journal()),
+                              10, "the question")
+                page.wait_for(lambda: page.dialogs() > 0, 20, "the reveal")
+                journal = page.journal()
+                asked = next(e["t"] for e in journal if e["what"] == "phase Question")
+                shown = next(e["t"] for e in journal if e["what"].startswith("msgbox"))
+                page.shot(out, "figures-reveal")
+                print(f"countdown: the reveal came {shown - asked:.1f} ms after the question "
+                      f"(goal 15000 +/- 20)")
+        finally:
+            page.close()
+    print("first paint: " + ", ".join(f"{p:.0f} ms" for p in paints) +
+          " after navigation (goal within 1000 ms)")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--site", required=True, type=pathlib.Path)
+    parser.add_argument("--out", required=True, type=pathlib.Path)
+    parser.add_argument("--figures", action="store_true")
+    parser.add_argument("--only", choices=["game", "endings"])
+    args = parser.parse_args()
+    args.out.mkdir(parents=True, exist_ok=True)
+    server, url = serve(args.site)
+    started = time.monotonic()
+    try:
+        if args.figures:
+            figures(url, args.site, args.out)
+            return 0
+        problems = []
+        if args.only in (None, "endings"):
+            problems += endings(url, args.out)
+        if args.only in (None, "game"):
+            problems += whole_game(url, args.out)
+    finally:
+        server.shutdown()
+    for p in problems:
+        print("FAIL: " + p)
+    print(f"browser checks: {'failed' if problems else 'passed'} in "
+          f"{time.monotonic() - started:.0f} s; screenshots in {args.out}")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
