@@ -21,6 +21,7 @@ import json
 import pathlib
 import re
 import shutil
+import subprocess
 import sys
 import tempfile
 import threading
@@ -28,13 +29,33 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.keys import Keys
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-KEYS = {"ENTER": Keys.ENTER, "ESC": Keys.ESCAPE, "BACKSPACE": Keys.BACKSPACE, "SPACE": " "}
+NAMED = {
+    "ENTER": {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "text": "\r"},
+    "ESC": {"key": "Escape", "code": "Escape", "windowsVirtualKeyCode": 27},
+    "BACKSPACE": {"key": "Backspace", "code": "Backspace", "windowsVirtualKeyCode": 8},
+    "SPACE": {"key": " ", "code": "Space", "windowsVirtualKeyCode": 32, "text": " "},
+}
+# A key whose lateness moves the rest of the scenario along with it (the first key of a page
+# may take this long); smaller delays are left alone, so that keys stay in step with the
+# game's own timers.
+LATE_MS = 50
+
+
+def key_of(ch):
+    """A character as a US keyboard types it; others (accented letters) as their text."""
+    if ch == " ":
+        return NAMED["SPACE"]
+    if ch.isascii() and ch.isalpha():
+        return {"key": ch, "code": "Key" + ch.upper(), "text": ch,
+                "windowsVirtualKeyCode": ord(ch.upper()), "modifiers": 8 if ch.isupper() else 0}
+    if ch.isascii() and ch.isdigit():
+        return {"key": ch, "code": "Digit" + ch, "text": ch, "windowsVirtualKeyCode": ord(ch)}
+    return {"key": ch, "text": ch}
 # How far the page's times may stray from the transcript's (a key lands a few ms late).
 TIME_SLACK_MS = 150
+VERBOSE = False
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -76,10 +97,18 @@ class Page:
         return self.js("return BrivazonPage.now()")
 
     def press(self, key):
-        ActionChains(self.driver).send_keys(KEYS.get(key, key)).perform()
+        self.dispatch(NAMED.get(key) or key_of(key))
 
     def type(self, text):
-        ActionChains(self.driver).send_keys(text).perform()
+        for ch in text:
+            self.dispatch(key_of(ch))
+
+    def dispatch(self, key):
+        """One real key, down and up, through the browser's own input pipeline."""
+        down = {"type": "keyDown" if key.get("text") else "rawKeyDown", **key}
+        self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", down)
+        up = {k: v for k, v in key.items() if k != "text"}
+        self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": "keyUp", **up})
 
     def settle(self, timeout=2.0):
         self.wait_for(lambda: self.js("return BrivazonPage.settled()"), timeout, "the game")
@@ -110,13 +139,15 @@ class Page:
 
 
 def parse_scenario(path):
+    """The draws queued before the game starts, and the commands (later `rnd` lines among
+    them, as the test queues their draws when it reaches them)."""
     draws, commands = [], []
     for line in path.read_text(encoding="utf-8").splitlines():
         stripped = line.lstrip(" \t")
         if not stripped or stripped.startswith("#"):
             continue
         name, _, rest = stripped.partition(" ")
-        if name == "rnd":
+        if name == "rnd" and not commands:
             draws += [float(v) for v in rest.split()]
         else:
             commands.append((name, rest))
@@ -191,41 +222,68 @@ def check_dump(page, want):
     return problems
 
 
-def replay(page, commands, out, stray_key):
-    """Plays the scenario's commands against the page's clock; returns the page's time 0."""
+def command_times(runner, scenario):
+    """The scenario's time of each command, as the runner plays it: a `dump` put before each
+    command prints its time."""
+    lines, marked = scenario.read_text(encoding="utf-8").splitlines(), []
+    for line in lines:
+        if line.lstrip(" \t").split(" ")[0] in ("key", "type", "ok", "dump"):
+            marked.append("dump")
+        marked.append(line)
+    run = subprocess.run(["node", str(runner)], input="\n".join(marked) + "\n",
+                         capture_output=True, text=True, check=True)
+    times = []
+    for line in run.stdout.splitlines():
+        m = re.match(r"\[(\d+)\] frmGame visible=", line)
+        if m:
+            times.append(int(m.group(1)))
+    # Each marked dump, and the scenario's own dumps, print the game window once.
+    return times
+
+
+def replay(page, commands, times, out, stray_key, actions):
+    """Plays the scenario's keys and OKs on the page, each when the page's clock reaches its
+    time in the runner (a key that lands late moves the rest along with it); `actions` gets
+    the runner's time of each key and OK the page hears, in order."""
     base = page.now()
-    clock = 0.0  # the scenario's time
-    suspended = []  # waits a box interrupted: (their end, the number of boxes open before)
-    dump_at = None
     shot = 0
+    steps = iter(times)
 
     def sleep_until(target):
-        # A box that opens meanwhile suspends the wait, as in the runner.
-        level = page.dialogs()
         while page.now() - base < target:
-            if page.dialogs() > level:
-                suspended.append((target, level))
-                return page.now() - base
-            time.sleep(0.004)
-        return target
+            time.sleep(0.003)
 
-    def resume():
-        nonlocal clock
-        while suspended and page.dialogs() <= suspended[-1][1]:
-            target, _ = suspended.pop()
-            clock = max(clock, sleep_until(target) if target > clock else clock)
+    def landed(count, at):
+        nonlocal base
+        actions.extend([at] * count)
+        last = [e["t"] for e in page.journal() if e["what"].startswith(("key ", "ok"))][-1]
+        if last - (base + at) > LATE_MS:
+            base = last - at
 
     for name, arg in commands:
-        if name == "start":
+        if name == "rnd":
+            page.js("__brivazonTest.draws.push(...arguments)", *[float(v) for v in arg.split()])
             continue
-        if name == "wait":
-            clock = sleep_until(clock + int(arg))
-        elif name == "key":
+        if name in ("start", "wait"):
+            continue
+        at = next(steps)
+        if name == "dump":
+            next(steps)  # the scenario's own dump
+        if VERBOSE:
+            print(f"  [{at} / page {page.now() - base:.0f}] {name} {arg}", flush=True)
+        sleep_until(at)
+        if name == "key":
             page.press(arg.rstrip(" \t") if arg.strip() else arg)
             page.settle()
+            landed(1, at)
         elif name == "type":
+            # A player types once the box is in sight: a key may land a few ms late, and the
+            # box it opened a few ms later than in the runner.
+            page.wait_for(lambda: page.js("return document.activeElement.tagName === 'INPUT'"),
+                          1, "the box to type in")
             page.type(arg)
             page.settle()
+            landed(len(arg), at)
         elif name == "ok":
             page.wait_for(lambda: page.dialogs() > 0, 3, "a message box")
             if stray_key:
@@ -236,46 +294,63 @@ def replay(page, commands, out, stray_key):
                 page.shot(out, f"game-box-{shot:02d}")
             page.press("ENTER")
             page.settle()
-            resume()
+            landed(1, at)
         elif name == "dump":
-            dump_at = clock
             yield "dump"
         else:
             raise AssertionError(f"the browser check cannot play '{name}'")
-    return base
 
 
-def compare_events(got, want):
-    """The page's journal against the transcript: the same events in the same order, at
-    nearly the same times (both measured from the first phase). Returns problems and the
-    largest time difference."""
-    got = [(e["t"], e["what"]) for e in got if e["what"] != "phase " and
-           not e["what"].startswith("show ")]
+def compare_events(journal, want, actions):
+    """The page's journal against the transcript: the same events in the same order, each at
+    nearly its time counted from the key or OK before it. Returns problems and the largest
+    time difference."""
     problems, worst = [], 0.0
-    if [w for _, w in got] != [w for _, w in want]:
-        for i, (g, w) in enumerate(zip(got + [(0, "-")] * len(want), want + [(0, "-")] * len(got))):
-            if g[1] != w[1]:
-                problems.append(f"event {i}: page {g[1]!r}, transcript {w[1]!r}")
+    got = [e for e in journal if e["what"] != "phase " and not e["what"].startswith("show ")]
+    events = [(e["t"], e["what"]) for e in got if not e["what"].startswith(("key ", "ok"))]
+    if [w for _, w in events] != [w for _, w in want]:
+        for i in range(max(len(events), len(want))):
+            g = events[i][1] if i < len(events) else "(nothing)"
+            w = want[i][1] if i < len(want) else "(nothing)"
+            if g != w:
+                problems.append(f"event {i}: page {g!r}, transcript {w!r}")
                 break
         return problems, worst
-    t0_page, t0_want = got[0][0], want[0][0]
-    for (gt, what), (wt, _) in zip(got, want):
-        diff = (gt - t0_page) - (wt - t0_want)
+    shift = events[0][0] - want[0][0]
+    action = 0
+    index = 0
+    for entry in got:
+        if entry["what"].startswith(("key ", "ok")):
+            if action < len(actions):
+                shift = entry["t"] - actions[action]
+            action += 1
+            continue
+        wt, what = want[index]
+        index += 1
+        diff = entry["t"] - (wt + shift)
         worst = max(worst, abs(diff))
         if abs(diff) > TIME_SLACK_MS:
             problems.append(f"{what!r} at {wt} ms came {diff:+.0f} ms off")
+    if action != len(actions):
+        problems.append(f"the page heard {action} keys and OKs, the test pressed {len(actions)}")
     return problems, worst
 
 
-def whole_game(url, out, name="whole_game_2p"):
-    scenario = ROOT / "tests" / "data" / f"{name}.scn"
-    expected = ROOT / "tests" / "data" / f"{name}.expected"
+def whole_game(url, out, runner):
+    scenario = ROOT / "tests" / "web" / "browser_game.scn"
+    name = scenario.stem
+    expected = out / "browser_game.expected"
+    expected.write_text(subprocess.run(["node", str(runner)], stdin=scenario.open("rb"),
+                                       capture_output=True, check=True).stdout.decode("utf-8"),
+                        encoding="utf-8")
     draws, commands = parse_scenario(scenario)
     page = Page(url, {"draws": draws, "seed": 1})
     problems = []
     try:
         page.shot(out, "game-00-start")
-        steps = replay(page, commands, out, stray_key="q")
+        actions = []
+        want = transcript_events(expected)
+        steps = replay(page, commands, command_times(runner, scenario), out, "q", actions)
         for step in steps:
             if step == "dump":
                 page.shot(out, "game-dump")
@@ -283,11 +358,16 @@ def whole_game(url, out, name="whole_game_2p"):
         page.wait_for(lambda: page.js("return !document.getElementById('over').hidden"), 5,
                       "the end of the game")
         page.shot(out, "game-99-end")
-        journal_problems, worst = compare_events(page.journal(), transcript_events(expected))
+        journal_problems, worst = compare_events(page.journal(), want, actions)
         problems += journal_problems
         problems += [f"console: {e}" for e in page.errors() if "favicon" not in e]
         print(f"whole game ({name}): {len(page.journal())} events, times within "
               f"{worst:.0f} ms of the transcript's")
+    except AssertionError as failure:
+        page.shot(out, "game-failure")
+        (out / "game-journal.json").write_text(json.dumps(page.journal(), indent=0))
+        problems.append(f"{failure}; the page's last events: "
+                        + "; ".join(e["what"] for e in page.journal()[-6:]))
     finally:
         page.close()
     return problems
@@ -391,9 +471,14 @@ def main():
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--site", required=True, type=pathlib.Path)
     parser.add_argument("--out", required=True, type=pathlib.Path)
+    parser.add_argument("--runner", type=pathlib.Path, help="the runner built for Node.js",
+                        default=ROOT / "build" / "web" / "brivazon-sim.js")
     parser.add_argument("--figures", action="store_true")
     parser.add_argument("--only", choices=["game", "endings"])
+    parser.add_argument("--verbose", action="store_true", help="print each command as it plays")
     args = parser.parse_args()
+    global VERBOSE
+    VERBOSE = args.verbose
     args.out.mkdir(parents=True, exist_ok=True)
     server, url = serve(args.site)
     started = time.monotonic()
@@ -405,7 +490,7 @@ def main():
         if args.only in (None, "endings"):
             problems += endings(url, args.out)
         if args.only in (None, "game"):
-            problems += whole_game(url, args.out)
+            problems += whole_game(url, args.out, args.runner)
     finally:
         server.shutdown()
     for p in problems:

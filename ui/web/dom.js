@@ -54,12 +54,15 @@ var BrivazonPage = (function () {
     return (italic ? 'italic ' : '') + weight + ' ' + pixels + 'px "' + f[0] + '", ' + f[1];
   }
 
+  // What the browser test compares with the runner's transcript, on the game's clock.
   function note(what) {
-    if (test) stats.journal.push({ t: performance.now(), what: what });
+    if (test) stats.journal.push({ t: now(), what: what });
   }
 
   // Events for the game, and its wait for them or for its next tick.
   function push(event) {
+    if (event.type === EVENT.key) note('key ' + event.kind + ':' + event.code);
+    if (event.type === EVENT.ok) note('ok');
     queue.push(event);
     if (wakeGame) wakeGame();
   }
@@ -467,11 +470,12 @@ var BrivazonPage = (function () {
     return (Date.now() * 1000 + Math.floor(performance.now() * 1000)) % 4294967296;
   }
 
+  // The draws the browser test fixes, taken as it adds them (as a scenario's `rnd` lines).
   function fixedDraws(out, size) {
-    var draws = test && Array.isArray(test.draws) ? test.draws : [];
-    var n = Math.min(size, draws.length);
-    for (var i = 0; i < n; i++) HEAPF64[(out >> 3) + i] = draws[i];
-    return n;
+    if (!test || !Array.isArray(test.draws) || !test.draws.length) return 0;
+    var draws = test.draws.splice(0, size);
+    for (var i = 0; i < draws.length; i++) HEAPF64[(out >> 3) + i] = draws[i];
+    return draws.length;
   }
 
   return {

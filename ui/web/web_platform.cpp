@@ -111,14 +111,19 @@ void WebPlatform::attach(Runtime& runtime) {
   runtime_ = &runtime;
   runtime.scheduler().setMaxLag(kMaxLagMs);
   runtime.random().seed(static_cast<std::uint32_t>(std::fmod(brivazon_seed(), 4294967296.0)));
-  double draws[512];
-  const int n = brivazon_fixed_draws(draws, 512);
-  for (int i = 0; i < n; ++i)
-    runtime.random().queue(draws[i]);
   runtime.setNow(static_cast<std::int64_t>(brivazon_now()));
+  takeFixedDraws();
+}
+
+void WebPlatform::takeFixedDraws() {
+  double draws[64];
+  for (int n; (n = brivazon_fixed_draws(draws, 64)) > 0;)
+    for (int i = 0; i < n; ++i)
+      runtime_->random().queue(draws[i]);
 }
 
 void WebPlatform::catchUp() {
+  takeFixedDraws();
   const auto t = static_cast<std::int64_t>(brivazon_now());
   if (t > runtime_->now()) runtime_->setNow(t);
   runtime_->advanceTo(t);

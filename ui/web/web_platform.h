@@ -71,6 +71,8 @@ class WebPlatform final : public Platform {
 
   bool ending() const { return !runtime_ || runtime_->ending(); }
   void catchUp();
+  // Queues the random draws a browser test fixed (none in play).
+  void takeFixedDraws();
   // Sleeps until the next tick that can change anything or until the page has an event.
   void waitForPage();
   // Plays the events the page has queued; true when one of them closed the message box on top.
