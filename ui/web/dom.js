@@ -179,6 +179,10 @@ var BrivazonPage = (function () {
       f.elements.forEach(fit);
       note('show ' + f.node.dataset.form);
     }
+    // The page's word on loading (and on being opened from a file, where the game cannot
+    // load) stays until the game shows its first window.
+    var loading = document.getElementById('loading');
+    if (loading) loading.remove();
     if (stats.firstPaint === null) {
       requestAnimationFrame(function () {
         if (stats.firstPaint === null) stats.firstPaint = performance.now();
@@ -449,8 +453,6 @@ var BrivazonPage = (function () {
 
   function start() {
     scene = document.getElementById('scene');
-    var loading = document.getElementById('loading');
-    if (loading) loading.remove();
     fitScene();
     window.addEventListener('resize', fitScene);
     document.addEventListener('keydown', onKey, true);

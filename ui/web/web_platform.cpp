@@ -82,18 +82,15 @@ double pixelsOf(const FontStyle& font) {
   return std::round(points * 96.0 / 72.0);
 }
 
-// Where a box stands in pixels: the window's own area for it where its layout has one, else
-// over the question, clear of the choices and the scores (the desktop's place).
-template <class Layout>
-std::array<double, 4> boxArea(const Layout& layout) {
-  if constexpr (requires { layout.messageArea.width; }) {
-    if (layout.messageArea.width > 0)
-      return {layout.messageArea.left / kTwipsPerPixel, layout.messageArea.top / kTwipsPerPixel,
-              layout.messageArea.width / kTwipsPerPixel,
-              layout.messageArea.height / kTwipsPerPixel};
-  }
-  return {1200 / kTwipsPerPixel, 720 / kTwipsPerPixel, 7200 / kTwipsPerPixel,
-          1860 / kTwipsPerPixel};
+// Where a box stands in pixels: the window's own place for it, clear of what a player must
+// still see, or centred on the window when it has none (as on the desktop).
+std::array<double, 4> boxArea(const FormLayout& layout) {
+  const Area& a = layout.messageArea;
+  if (a.width > 0 && a.height > 0)
+    return {a.left / kTwipsPerPixel, a.top / kTwipsPerPixel, a.width / kTwipsPerPixel,
+            a.height / kTwipsPerPixel};
+  constexpr double kWidth = 320, kHeight = 120;
+  return {(640 - kWidth) / 2, (480 - kHeight) / 2, kWidth, kHeight};
 }
 
 }  // namespace
