@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game as a static web page, built with Debian's Emscripten, and its checks in a real
 # browser.
 #

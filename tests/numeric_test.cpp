@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number text and number reading give what the standard library's own conversions give, through
 // the path every compiler of the game shares, and whatever locale the desktop has set.
 #include <gtest/gtest.h>

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The page's fonts: the desktop's faces subset to WOFF2, with their licences.
 
 Each face keeps the characters the game shows (every character of its sources) and those of

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game in the browser: the page's backend, the game started on it, and its loop run until
 // the game ends.
 #include "game/brivazon.h"

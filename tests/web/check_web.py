@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The game's page in a real browser: headless Chromium, driven with real key events.
 
   check_web.py --site build/web/site --out build/web/check             the checks

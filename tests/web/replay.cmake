@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays one scenario on the runner built for Node.js and compares its transcript with the
 # expected one, byte for byte; on a difference, shows both.
 set(args)

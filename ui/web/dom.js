@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The DOM side of the browser backend, run before the game's WebAssembly starts.
 //
 // Each window is a 640 x 480 layer of the scene; each label a positioned element whose caption

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page's clock, its events, the DOM elements of each window, the dialog and the beep. The
 // DOM side lives in dom.js; these are the calls between the two.
 #include "ui/web/web_platform.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Brivazon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The browser backend of the windowing layer: the page's DOM as the screen, its clock, its keys
 // and a dialog for message boxes.
 //
