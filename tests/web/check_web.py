@@ -248,7 +248,7 @@ def command_times(runner, scenario):
     return times
 
 
-def replay(page, commands, times, out, stray_key, actions):
+def replay(page, commands, times, out, stray_key, actions, want):
     """Plays the scenario's keys and OKs on the page, each when the page's clock reaches its
     time in the runner (a key that lands late moves the rest along with it); `actions` gets
     the runner's time of each key and OK the page hears, in order."""
@@ -259,6 +259,12 @@ def replay(page, commands, times, out, stray_key, actions):
     def sleep_until(target):
         while page.now() - base < target:
             time.sleep(0.003)
+        # A player acts on what is on screen: everything the runner showed before this moment
+        # must have happened on the page first (a busy machine may hold a timer back).
+        due = sum(1 for t, _ in want if t < target)
+        page.wait_for(lambda: page.js(
+            "return BrivazonPage.stats.journal.filter(e => !/^(key |ok|show |phase $)/"
+            ".test(e.what)).length") >= due, 3, f"the page to catch up at {target} ms")
 
     def landed(count, at):
         nonlocal base
@@ -359,7 +365,7 @@ def whole_game(url, out, runner):
         page.shot(out, "game-00-start")
         actions = []
         want = transcript_events(expected)
-        steps = replay(page, commands, command_times(runner, scenario), out, "q", actions)
+        steps = replay(page, commands, command_times(runner, scenario), out, "q", actions, want)
         for step in steps:
             if step == "dump":
                 page.shot(out, "game-dump")
