@@ -122,11 +122,14 @@ TextBox* Runtime::routeKey(int keyAscii, int keyCode, int shift) {
 }
 
 void Runtime::keyPress(Key key) {
-  TextBox* box = routeKey(key.keyAscii(), key.keyCode(), 0);
-  if (!box) return;
+  if (TextBox* box = routeKey(key.keyAscii(), key.keyCode(), 0)) typeInto(*box, key);
+}
+
+void Runtime::typeInto(TextBox& box, Key key) {
+  if (ending_) return;
   EventScope scope(*this);
-  if (key.kind == Key::Kind::Char) box->typeChar(key.ch);
-  if (key.kind == Key::Kind::Backspace) box->backspace();
+  if (key.kind == Key::Kind::Char) box.typeChar(key.ch);
+  if (key.kind == Key::Kind::Backspace) box.backspace();
 }
 
 void Runtime::windowKeyPress(Form& form, int keyAscii) {

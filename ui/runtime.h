@@ -90,6 +90,8 @@ class Runtime {
   TextBox* routeKey(int keyAscii, int keyCode, int shift);
   // A key of the headless backend, routed and typed.
   void keyPress(Key key);
+  // Types a character or deletes one in a box, as its line edit would (the caret at the end).
+  void typeInto(TextBox& box, Key key);
   // A key for the window in front alone, never for a text box (a pad's button).
   void windowKeyPress(Form& form, int keyAscii);
   void advanceTo(std::int64_t t) { scheduler_.advanceTo(t); }

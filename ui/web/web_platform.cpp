@@ -205,17 +205,14 @@ void WebPlatform::play(const Event& event) {
       default:
         key = Key::character(static_cast<char32_t>(event.code));
     }
-    if (!box) {
-      if (event.kind != kOther) runtime_->windowKeyPress(*front, key.keyAscii());
-      return;
-    }
-    runtime_->textBoxKeyDown(*box, event.kind == kOther ? event.code : key.keyCode(), event.shift);
+    // Routed as every backend routes a key; the box that then types it is the <input>'s.
+    TextBox* typing =
+        runtime_->routeKey(event.kind == kOther ? -1 : key.keyAscii(),
+                           event.kind == kOther ? event.code : key.keyCode(), event.shift);
     // The key was pressed elsewhere before the keyboard moved to this box (a tick showed it
     // first): the box still types it, as the desktop's does.
-    if (event.source == boxId || runtime_->ending() || runtime_->keyboardBox() != box) return;
-    Runtime::EventScope scope(*runtime_);
-    if (event.kind == kChar) box->typeChar(key.ch);
-    if (event.kind == kBackspace) box->backspace();
+    if (!typing || event.source == boxId) return;
+    if (event.kind == kChar || event.kind == kBackspace) runtime_->typeInto(*typing, key);
   });
 }
 
