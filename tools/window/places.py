@@ -81,7 +81,8 @@ class Places:
                             for n in ("lbl1P", "lbl2P", "lbl3P"))
         name_box = self.rect("txtInput")  # inside its frame, right of any short name
         self.NAME_BOX = Rect(name_box.x + name_box.w - 9, name_box.y + 5, 4, name_box.h - 11)
-        self.TOPICS = tuple((left_strip(self.rect(n)), self.back(n)) for n in ("lbl1", "lbl2", "lbl3"))
+        self.TOPICS = tuple((left_strip(self.rect(n)), self.back(n))
+                            for n in ("lbl1", "lbl2", "lbl3"))
         self.NUMBER4 = left_strip(self.rect("lbl4"))  # "4)", shown with a question's choices only
         self.NUMBER4_COLOUR = self.back("lbl4")
         self.CHOICES = tuple(right_strip(self.rect(f"lblChoice{k}")) for k in range(1, 5))
