@@ -11,7 +11,11 @@
 
 WINDOW_OUT ?= $(BUILD)/window-check
 WINDOW_GAME ?= $(BUILD)/app/brivazon
-WINDOW_PY := /usr/bin/python3
+# The runner built with the game: the checks read the window's places and colours from its
+# screen inventory (brivazon-sim --inventory).
+WINDOW_SIM ?= $(BUILD)/brivazon-sim
+# The checks are one package, tools/window, each check one of its modules.
+WINDOW_PY := PYTHONPATH=tools WINDOW_SIM=$(WINDOW_SIM) /usr/bin/python3
 WINDOW_TOOLS := tools/window
 WINDOW_DEPS := xvfb openbox xdotool python3-xlib strace weston qt6-wayland x11-xkb-utils \
   at-spi2-core python3-pyatspi dbus
@@ -27,26 +31,26 @@ POLL_BASELINE := $(BUILD)/tools/window/poll-baseline
 
 # The tests of the checking tools themselves (no display needed).
 check-window-tools: window-deps
-	$(WINDOW_PY) -m unittest discover -s $(WINDOW_TOOLS) -p 'test_*.py'
+	$(WINDOW_PY) -m unittest discover -s $(WINDOW_TOOLS) -t tools -p 'test_*.py'
 
 check-window-figures: build window-deps
-	$(WINDOW_PY) $(WINDOW_TOOLS)/figures.py --game $(WINDOW_GAME) \
+	$(WINDOW_PY) -m window.figures --game $(WINDOW_GAME) \
 	  --poll-baseline $(POLL_BASELINE) --out $(WINDOW_OUT)
 
 check-window-ending: build window-deps
-	$(WINDOW_PY) $(WINDOW_TOOLS)/ending.py --game $(WINDOW_GAME)
+	$(WINDOW_PY) -m window.ending --game $(WINDOW_GAME)
 
 check-window-files: build window-deps
-	$(WINDOW_PY) $(WINDOW_TOOLS)/files.py --game $(WINDOW_GAME)
+	$(WINDOW_PY) -m window.files --game $(WINDOW_GAME)
 
 check-window-wayland: build window-deps
-	$(WINDOW_PY) $(WINDOW_TOOLS)/wayland.py --game $(WINDOW_GAME) --out $(WINDOW_OUT)
+	$(WINDOW_PY) -m window.wayland --game $(WINDOW_GAME) --out $(WINDOW_OUT)
 
 check-window-azerty: build window-deps
-	$(WINDOW_PY) $(WINDOW_TOOLS)/azerty.py --game $(WINDOW_GAME)
+	$(WINDOW_PY) -m window.azerty --game $(WINDOW_GAME)
 
 check-window-atspi: build window-deps
-	$(WINDOW_PY) $(WINDOW_TOOLS)/atspi.py --game $(WINDOW_GAME)
+	$(WINDOW_PY) -m window.atspi --game $(WINDOW_GAME)
 
 # All of the above; every part runs even when an earlier one failed.
 check-window: build window-deps

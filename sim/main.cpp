@@ -3,18 +3,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // brivazon-sim: plays a scenario read from standard input on the headless game and prints the
-// transcript of what a player would see and hear.
+// transcript of what a player would see and hear; or prints the screen inventory as JSON.
 #include <charconv>
 #include <cstring>
 #include <iostream>
 #include <string_view>
 
 #include "sim/driver.h"
+#include "sim/inventory_json.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: brivazon-sim [--seed N] [--every-tick] < game.scn > transcript.txt\n";
+    "usage: brivazon-sim [--seed N] [--every-tick] < game.scn > transcript.txt\n"
+    "       brivazon-sim --inventory > inventory.json\n"
+    "  --inventory  print both windows' elements and timers (geometry in twips) as JSON\n";
 
 }  // namespace
 
@@ -24,6 +27,9 @@ int main(int argc, char** argv) {
     std::string_view arg = argv[i];
     if (arg == "--help") {
       std::cout << kUsage;
+      return 0;
+    } else if (arg == "--inventory") {
+      sim::writeInventory(std::cout);
       return 0;
     } else if (arg == "--every-tick") {
       options.everyTick = true;

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "game/inventory.h"
 #include "support.h"
 
 using testing_support::Game;
@@ -105,6 +106,33 @@ TEST(Runner, TheBinaryReadsStandardInputAndReportsItsExitStatus) {
   const std::string usage = std::string(BRIVAZON_SIM) + " --fast < /dev/null > /dev/null 2>&1";
   const int bad = std::system(usage.c_str());
   EXPECT_EQ(WEXITSTATUS(bad), 2);
+}
+
+TEST(Runner, TheInventoryIsJsonNamingEveryElementOfBothWindowsWithItsPlace) {
+  // Read back by a real JSON reader, as the window tools read it.
+  const auto listed = std::filesystem::temp_directory_path() / "brivazon-inventory.txt";
+  const std::string cmd =
+      std::string(BRIVAZON_SIM) +
+      " --inventory | python3 -c 'import json, sys\n"
+      "for f in json.load(sys.stdin)[\"forms\"]:\n"
+      "    for e in f[\"elements\"]:\n"
+      "        print(f[\"name\"], e[\"name\"], *(int(e[k]) for k in (\"left\", \"top\", "
+      "\"width\", \"height\")))' > " +
+      listed.string();
+  const int status = std::system(cmd.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+  std::ostringstream expected;
+  for (const ui::FormLayout* form : {&game::kFrmGame, &game::kFrmBlack}) {
+    for (const ui::ElementLayout& e : form->elements) {
+      expected << form->name << ' ' << e.name << ' ' << e.left << ' ' << e.top << ' ' << e.width
+               << ' ' << e.height << '\n';
+    }
+  }
+  std::ifstream in(listed);
+  std::ostringstream got;
+  got << in.rdbuf();
+  EXPECT_EQ(got.str(), expected.str());
 }
 
 TEST(Runner, TheSeedFixesTheDrawsThatNoQueuedValueFixes) {

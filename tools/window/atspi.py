@@ -1,5 +1,3 @@
-#!/usr/bin/python3
-
 # SPDX-FileCopyrightText: 2026 The Brivazon developers
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
@@ -17,8 +15,8 @@ import os
 import sys
 import time
 
-import game as G
-from xwatch import Screen, Timeout, Xvfb
+from . import game as G
+from .xwatch import Screen, Timeout, Xvfb
 
 COUNT_QUESTION = "Comment de joueurs est-ce que nous avons ajourd-hui?"
 NAME_PROMPT = "Joueur 1, tapez votre nom"

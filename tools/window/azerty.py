@@ -1,5 +1,3 @@
-#!/usr/bin/python3
-
 # SPDX-FileCopyrightText: 2026 The Brivazon developers
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
@@ -15,8 +13,8 @@ import argparse
 import subprocess
 import sys
 
-import game as G
-from xwatch import Screen, Timeout, Xvfb
+from . import game as G
+from .xwatch import Screen, Timeout, Xvfb
 
 # The top row's key codes under X11: the key marked 1 is 10, the key marked 2 is 11.
 TOP_ROW = {str(n): str(9 + n) for n in range(1, 10)}

@@ -1,5 +1,3 @@
-#!/usr/bin/python3
-
 # SPDX-FileCopyrightText: 2026 The Brivazon developers
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
@@ -21,9 +19,9 @@ import argparse
 import sys
 import time
 
-import game as G
-import measure as M
-from xwatch import Screen, Timeout, Xvfb
+from . import game as G
+from . import measure as M
+from .xwatch import Screen, Timeout, Xvfb
 
 
 def to_count(g):

@@ -1,5 +1,3 @@
-#!/usr/bin/python3
-
 # SPDX-FileCopyrightText: 2026 The Brivazon developers
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
@@ -28,9 +26,9 @@ import re
 import sys
 import tempfile
 
-import measure as M
-from figures import Failure, WholeGame
-from xwatch import Screen, Timeout, Xvfb
+from . import measure as M
+from .whole_game import Failure, WholeGame
+from .xwatch import Screen, Timeout, Xvfb
 
 TRACED = ("open,openat,openat2,creat,mkdir,mkdirat,rename,renameat,renameat2,link,linkat,"
           "symlink,symlinkat,unlink,unlinkat,rmdir,truncate,socket,connect,bind,execve")

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """The real game as a player meets it: started under a private X server, driven with real keys,
-its screens recognised by the colours of known places of the 640 x 480 window.
+its screens recognised by the colours of known places of the 640 x 480 window (`places`, read
+from the game's own layout).
 
 The draws at start-up are random (seeded from the clock), so nothing here depends on which
 questions come: a screen is recognised by the colours the layout gives it (the window colour of
@@ -14,38 +15,9 @@ import os
 import subprocess
 import time
 
-from xwatch import Proc, Rect, private_env
+from . import places as P
+from .xwatch import Proc, private_env
 
-# Colours of the layout, as red, green, blue.
-ROUND1 = (255, 192, 128)
-ROUND2 = (128, 128, 255)
-BLACK = (0, 0, 0)
-YELLOW = (255, 255, 0)
-GREEN = (0, 255, 0)
-RED = (255, 0, 0)
-SCORE = (128, 255, 255)
-WHITE = (255, 255, 255)
-
-# Places of the window (pixels from its top-left corner) that show one colour on a given screen:
-# thin strips along the edges of labels, away from their text.
-EDGE = Rect(0, 180, 8, 240)  # the left edge of the window: always its background
-BADGES = ((Rect(249, 193, 3, 35), (255, 192, 192)), (Rect(305, 193, 3, 35), (192, 255, 255)),
-          (Rect(361, 193, 3, 35), (255, 192, 255)))
-NAME_BOX = Rect(368, 205, 4, 22)  # inside the name box's frame, right of any short name
-TOPICS = ((Rect(233, 177, 3, 39), (128, 0, 0)), (Rect(233, 225, 3, 39), (0, 128, 0)),
-          (Rect(233, 273, 3, 39), (0, 128, 128)))
-NUMBER4 = Rect(233, 321, 3, 39)  # "4)", shown with a question's choices only
-CHOICES = tuple(Rect(453, 177 + 48 * k, 3, 39) for k in range(4))  # right edges of the choices
-ROUND_LABEL = Rect(9, 9, 3, 31)  # "Rond", top left
-TIMER = Rect(584, 8, 41, 33)  # the seconds left, top right
-# The buzz banner ("Answer " and the name) and the middle seat's score box, for repaints.
-BANNER = Rect(116, 88, 410, 24)
-MIDDLE_SCORE = Rect(264, 440, 113, 33)
-MIDDLE_SCORE_EDGE = Rect(265, 441, 3, 31)
-
-# A message box is drawn in the window, over the question: the left end of its dark title bar.
-BOX_BAR = Rect(82, 50, 4, 16)
-BAR = (36, 52, 92)
 # A screen is looked at once nothing has been drawn in the window for this long (the window
 # colour of round 2 follows the question's first frame by one 5 ms tick).
 SETTLE = 0.03
@@ -55,9 +27,10 @@ BOX_SEEN = 0.15
 class View:
     """The window's pixels as they are now, read place by place."""
 
-    def __init__(self, screen, origin):
+    def __init__(self, screen, origin, places):
         self.screen = screen
         self.origin = origin
+        self.p = places
 
     def share(self, rect, *colours):
         r = rect.moved(self.origin.x, self.origin.y)
@@ -69,43 +42,52 @@ class View:
 
 # The screens of a game, each as a test of a View.
 def player_count(v):
-    return v.is_(EDGE, ROUND1) and all(v.is_(r, c) for r, c in BADGES)
+    p = v.p
+    return v.is_(p.EDGE, p.ROUND1) and all(v.is_(r, c) for r, c in p.BADGES)
 
 
 def name_entry(v):
-    return (v.is_(EDGE, ROUND1) and v.is_(NAME_BOX, WHITE) and
-            not any(v.is_(r, c, at_least=0.1) for r, c in BADGES))
+    p = v.p
+    return (v.is_(p.EDGE, p.ROUND1) and v.is_(p.NAME_BOX, p.WHITE) and
+            not any(v.is_(r, c, at_least=0.1) for r, c in p.BADGES))
 
 
 def title_card(v):
-    return v.is_(EDGE, BLACK) and v.is_(MIDDLE_SCORE_EDGE, BLACK)
+    p = v.p
+    return v.is_(p.EDGE, p.BLACK) and v.is_(p.MIDDLE_SCORE_EDGE, p.BLACK)
 
 
 def topic_choice(v):
-    return (v.is_(EDGE, ROUND1, ROUND2) and all(v.is_(r, c) for r, c in TOPICS) and
-            v.is_(NUMBER4, ROUND1, ROUND2))
+    p = v.p
+    return (v.is_(p.EDGE, p.ROUND1, p.ROUND2) and all(v.is_(r, c) for r, c in p.TOPICS) and
+            v.is_(p.NUMBER4, p.ROUND1, p.ROUND2))
 
 
 def question(v):
-    return (v.is_(EDGE, ROUND1, ROUND2) and v.is_(NUMBER4, (128, 128, 0)) and
-            all(v.is_(r, YELLOW) for r in CHOICES))
+    p = v.p
+    return (v.is_(p.EDGE, p.ROUND1, p.ROUND2) and v.is_(p.NUMBER4, p.NUMBER4_COLOUR) and
+            all(v.is_(r, p.YELLOW) for r in p.CHOICES))
 
 
 def revealed(v):
-    return any(v.is_(r, GREEN) for r in CHOICES)
+    p = v.p
+    return any(v.is_(r, p.GREEN) for r in p.CHOICES)
 
 
 def verdict(v):
     """A choice shows the verdict: green for the right one, red for a wrong one."""
-    return any(v.is_(r, GREEN, RED) for r in CHOICES)
+    p = v.p
+    return any(v.is_(r, p.GREEN, p.RED) for r in p.CHOICES)
 
 
 def box_open(v):
-    return v.is_(BOX_BAR, BAR)
+    p = v.p
+    return v.is_(p.BOX_BAR, p.BAR)
 
 
 def final_round(v):
-    return v.is_(EDGE, BLACK) and v.is_(MIDDLE_SCORE_EDGE, SCORE, GREEN, RED)
+    p = v.p
+    return v.is_(p.EDGE, p.BLACK) and v.is_(p.MIDDLE_SCORE_EDGE, p.SCORE, p.GREEN, p.RED)
 
 
 class Box:
@@ -120,6 +102,7 @@ class Game:
 
     def __init__(self, screen, binary, prefix=(), home=None, extra_env=None):
         self.screen = screen
+        self.places = P.for_game(binary)
         self.env = private_env(screen.name, home)
         self.env.update(extra_env or {})
         self.stderr_path = os.path.join(self.env["HOME"], "stderr.txt")
@@ -143,14 +126,14 @@ class Game:
         return self.window
 
     def view(self):
-        return View(self.screen, self.window.rect)
+        return View(self.screen, self.window.rect, self.places)
 
     def refresh(self):
         """Reads the window's place again (the window manager may have moved it)."""
         self.window.rect = self.screen.geometry(self.window.id)
 
     def bar(self):
-        return BOX_BAR.moved(self.window.rect.x, self.window.rect.y)
+        return self.places.BOX_BAR.moved(self.window.rect.x, self.window.rect.y)
 
     def boxes(self):
         """The message box open in the window, as a list of none or one."""

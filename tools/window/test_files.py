@@ -8,7 +8,7 @@ import os
 import tempfile
 import unittest
 
-import files as F
+from . import files as F
 
 RUNTIME = "/tmp/home/runtime"
 

@@ -6,7 +6,7 @@
 
 import unittest
 
-import measure as M
+from . import measure as M
 
 
 class FramesAndAnimations(unittest.TestCase):

@@ -7,8 +7,8 @@ a sparse look, and the count of changed pixels that tells a message box from a b
 
 import unittest
 
-from wayland import PANEL_HEIGHT, changed_pixels, locate
-from xwatch import Image, Rect
+from .wayland import PANEL_HEIGHT, changed_pixels, locate
+from .xwatch import Image, Rect
 
 GREY = (90, 90, 90)
 ORANGE = (255, 192, 128)

@@ -10,7 +10,7 @@ import tempfile
 import unittest
 import zlib
 
-from xwatch import Image, Rect
+from .xwatch import Image, Rect
 
 
 class Rectangles(unittest.TestCase):

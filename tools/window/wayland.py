@@ -1,5 +1,3 @@
-#!/usr/bin/python3
-
 # SPDX-FileCopyrightText: 2026 The Brivazon developers
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
@@ -24,8 +22,9 @@ import sys
 import tempfile
 import time
 
-import game as G
-from xwatch import Rect, Screen, Timeout, Xvfb, private_env
+from . import game as G
+from . import places as P
+from .xwatch import Rect, Screen, Timeout, Xvfb, private_env
 
 OUTPUT = (1024, 768)
 # Weston's panel, whose clock changes on its own.
@@ -35,8 +34,8 @@ PANEL_HEIGHT = 40
 class ScaledView(G.View):
     """The game's pixels where its 640 x 480 scene is drawn at `scale` from `origin`."""
 
-    def __init__(self, screen, origin, scale):
-        super().__init__(screen, origin)
+    def __init__(self, screen, origin, places, scale):
+        super().__init__(screen, origin, places)
         self.scale = scale
 
     def share(self, rect, *colours):
@@ -94,7 +93,7 @@ def framed_in_black(g):
     """Whether the scene is drawn amid black, as it is in full screen: a window that the
     compositor still holds full screen, however small its drawing, has no title bar above it."""
     above = Rect(g.origin.x, max(g.origin.y - 20, 0), 640, 10)
-    return g.screen.grab(above).share(above, [G.BLACK]) > 0.5
+    return g.screen.grab(above).share(above, [g.places.BLACK]) > 0.5
 
 
 class Weston:
@@ -140,6 +139,7 @@ class WaylandGame:
 
     def __init__(self, screen, weston, binary):
         self.screen = screen
+        self.places = P.for_game(binary)
         self.display = screen.name
         env = private_env(screen.name)
         del env["DISPLAY"]  # Wayland or nothing: no falling back to X11
@@ -157,7 +157,7 @@ class WaylandGame:
 
     def find(self):
         """Where the game's scene is now drawn, from the window colour of round 1."""
-        box = locate(self.output(), G.ROUND1)
+        box = locate(self.output(), self.places.ROUND1)
         if box is None:
             return None
         self.origin = box
@@ -165,7 +165,7 @@ class WaylandGame:
         return box
 
     def view(self):
-        return ScaledView(self.screen, self.origin, self.scale)
+        return ScaledView(self.screen, self.origin, self.places, self.scale)
 
     def wait_screen(self, test, timeout, what):
         def seen():
