@@ -53,18 +53,26 @@ const char* flag(bool b) {
   return b ? "true" : "false";
 }
 
+// A rectangle in twips as JSON members: "left", "top", "width", "height".
+void geometry(std::ostream& out, float left, float top, float width, float height) {
+  const std::pair<const char*, float> members[] = {
+      {"left", left}, {"top", top}, {"width", width}, {"height", height}};
+  const char* sep = "";
+  for (const auto& [key, value] : members) {
+    out << sep << '"' << key << "\": ";
+    number(out, value);
+    sep = ", ";
+  }
+}
+
 void element(std::ostream& out, const ui::ElementLayout& e) {
   out << "{\"name\": ";
   string(out, e.name);
   out << ", \"kind\": " << (e.kind == ui::Kind::Label ? "\"Label\"" : "\"TextBox\"");
   out << ", \"caption\": ";
   string(out, e.caption);
-  const std::pair<const char*, float> geometry[] = {
-      {"left", e.left}, {"top", e.top}, {"width", e.width}, {"height", e.height}};
-  for (const auto& [key, value] : geometry) {
-    out << ", \"" << key << "\": ";
-    number(out, value);
-  }
+  out << ", ";
+  geometry(out, e.left, e.top, e.width, e.height);
   out << ", \"back\": ";
   colour(out, e.back);
   out << ", \"fore\": ";
@@ -87,14 +95,8 @@ void form(std::ostream& out, const ui::FormLayout& f) {
   out << ", \"back\": ";
   colour(out, f.back);
   const ui::Area& a = f.messageArea;
-  out << ",\n     \"messageArea\": {\"left\": ";
-  number(out, a.left);
-  out << ", \"top\": ";
-  number(out, a.top);
-  out << ", \"width\": ";
-  number(out, a.width);
-  out << ", \"height\": ";
-  number(out, a.height);
+  out << ",\n     \"messageArea\": {";
+  geometry(out, a.left, a.top, a.width, a.height);
   out << "},\n     \"elements\": [";
   const char* sep = "\n      ";
   for (const auto& e : f.elements) {

@@ -144,4 +144,21 @@ class Runtime {
   std::vector<std::unique_ptr<Form>> retired_;
 };
 
+// A runtime bound to the backend it runs on, as a program or a test holds the pair: the backend
+// comes first, so that it outlives the runtime that calls it, and attach() gives it the runtime.
+template <class Backend>
+class RuntimeOn {
+ public:
+  RuntimeOn() : runtime_(platform_) { platform_.attach(runtime_); }
+  RuntimeOn(const RuntimeOn&) = delete;
+  RuntimeOn& operator=(const RuntimeOn&) = delete;
+
+  Backend& platform() { return platform_; }
+  Runtime& runtime() { return runtime_; }
+
+ private:
+  Backend platform_;
+  Runtime runtime_;
+};
+
 }  // namespace ui

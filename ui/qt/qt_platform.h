@@ -175,16 +175,6 @@ class QtPlatform final : public Platform, public ViewHost {
 };
 
 // A runtime on the Qt backend, as the application and the tests use it.
-class QtRuntime {
- public:
-  QtRuntime() : runtime_(platform_) { platform_.attach(runtime_); }
-
-  QtPlatform& platform() { return platform_; }
-  Runtime& runtime() { return runtime_; }
-
- private:
-  QtPlatform platform_;
-  Runtime runtime_;
-};
+using QtRuntime = RuntimeOn<QtPlatform>;
 
 }  // namespace ui::qt

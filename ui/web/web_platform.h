@@ -95,16 +95,6 @@ class WebPlatform final : public Platform {
 };
 
 // A runtime on the browser backend.
-class WebRuntime {
- public:
-  WebRuntime() : runtime_(platform_) { platform_.attach(runtime_); }
-
-  WebPlatform& platform() { return platform_; }
-  Runtime& runtime() { return runtime_; }
-
- private:
-  WebPlatform platform_;
-  Runtime runtime_;
-};
+using WebRuntime = RuntimeOn<WebPlatform>;
 
 }  // namespace ui::web
