@@ -114,7 +114,8 @@ def main():
     # A private session bus of our own, where the accessibility bus starts on demand.
     if not os.environ.get("BRIVAZON_ATSPI_BUS"):
         os.environ["BRIVAZON_ATSPI_BUS"] = "1"
-        os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
+        os.execvp("dbus-run-session",
+                  ["dbus-run-session", "--", sys.executable, "-m", __spec__.name, *sys.argv[1:]])
     import pyatspi
     with Xvfb() as server:
         screen = Screen(server.name)
