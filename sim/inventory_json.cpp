@@ -6,7 +6,6 @@
 #include "sim/inventory_json.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -14,6 +13,7 @@
 #include <utility>
 
 #include "game/inventory.h"
+#include "ui/numeric.h"
 
 namespace sim {
 
@@ -35,10 +35,9 @@ void string(std::ostream& out, std::string_view text) {
   out << '"';
 }
 
+// The game's own number text, which every compiler the game is built with gives alike.
 void number(std::ostream& out, float value) {
-  std::array<char, 32> text{};
-  const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
-  out << std::string_view(text.data(), end);
+  out << ui::NumText::single(value).view();
 }
 
 void colour(std::ostream& out, std::optional<ui::Color> c) {
