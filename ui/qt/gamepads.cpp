@@ -138,7 +138,8 @@ void Gamepads::poll() {
   // minutes, and the pads must be read meanwhile (Qt never fires a timer again while its own
   // timeout is running), or Start could not close the box.
   for (Key k : keys)
-    QMetaObject::invokeMethod(&timer_, [this, k] { press_(k); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &timer_, [this, k] { press_(k); }, Qt::QueuedConnection);
 }
 
 void Gamepads::added(int deviceIndex) {
