@@ -60,18 +60,8 @@ TEST(LayoutKeysTest, TheTopRowGivesTheWindowItsDigitsWhateverTheLayoutTypesAndLe
   EXPECT_EQ(windowCode({56, Qt::Key_B, "b"}), 'b');
 }
 
-class FrenchKeyboardTest : public ::testing::Test {
+class FrenchKeyboardTest : public brivazon_test::GameOnScreen {
  protected:
-  void SetUp() override {
-    qt.platform().enter([&] { game.start(); });
-    qt.platform().showWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
-  }
-
-  QWidget* window() { return qt.platform().window(); }
-  game::FrmGame& frm() { return game.frmGame(); }
-  QLineEdit* nameEdit() { return qt.platform().viewOf(frm())->lineEditOf(frm().txtInput); }
-
   // The key goes down and up through the window system, as a real keyboard's would.
   void press(const LayoutKey& k) {
     const QString text = QString::fromUtf8(k.text);
@@ -80,9 +70,6 @@ class FrenchKeyboardTest : public ::testing::Test {
                                                      Qt::NoModifier, k.scanCode, 0, 0, text);
     QWindowSystemInterface::flushWindowSystemEvents();
   }
-
-  ui::qt::QtRuntime qt;
-  game::Brivazon game{qt.runtime()};
 };
 
 TEST_F(FrenchKeyboardTest, TheKeyMarked2ChoosesTwoPlayersAndThenTypesItsAccentInTheNameBox) {
