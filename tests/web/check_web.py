@@ -255,6 +255,10 @@ def replay(page, commands, times, out, stray_key, actions, want):
     base = page.now()
     shot = 0
     steps = iter(times)
+    # How long one typed key takes to go through the driver and the page, from the last
+    # `type`: a phrase starts early enough for its last key to land at the runner's instant.
+    key_ms = 20.0
+    previous = 0
 
     def sleep_until(target):
         while page.now() - base < target:
@@ -284,7 +288,13 @@ def replay(page, commands, times, out, stray_key, actions, want):
             next(steps)  # the scenario's own dump
         if VERBOSE:
             print(f"  [{at} / page {page.now() - base:.0f}] {name} {arg}", flush=True)
-        sleep_until(at)
+        if name == "type":
+            # The runner types a phrase in an instant, a browser key by key: typed in one go
+            # at `at`, a long phrase would push the Enter after it past a timer's beat.
+            sleep_until(max(previous, at - len(arg) * key_ms * 1.5))
+        else:
+            sleep_until(at)
+        previous = at
         if name == "key":
             page.press(arg.rstrip(" \t") if arg.strip() else arg)
             page.settle()
@@ -294,8 +304,12 @@ def replay(page, commands, times, out, stray_key, actions, want):
             # box it opened a few ms later than in the runner.
             page.wait_for(lambda: page.js("return document.activeElement.tagName === 'INPUT'"),
                           1, "the box to type in")
+            typing = time.monotonic()
             page.type(arg)
             page.settle()
+            key_ms = (time.monotonic() - typing) * 1000 / len(arg)
+            # The phrase is in the box; what follows happens from the runner's instant.
+            sleep_until(at)
             landed(len(arg), at)
         elif name == "ok":
             page.wait_for(lambda: page.dialogs() > 0, 3, "a message box")
