@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/element.h"
@@ -246,6 +247,17 @@ TEST(Legibility, ACaptionTakesTheLargestSizeThatFitsAndTextTheColourThatReads) {
   EXPECT_LE(tried.size(), 9u);
   EXPECT_EQ(ui::largestFittingSize(32, 1, upTo(31)), 31);
   EXPECT_EQ(ui::largestFittingSize(32, 4, upTo(0)), 4);
+
+  // A label that runs past the window's right or bottom edge may use only what is on screen;
+  // one still outside the window (a card sliding in) keeps its whole box.
+  auto room = [](double left, double top, double width, double height) {
+    const ui::Room r = ui::captionRoom(left, top, width, height);
+    return std::pair{r.width, r.height};
+  };
+  EXPECT_EQ(room(100, 100, 200, 40), std::pair(200.0, 40.0));
+  EXPECT_EQ(room(560, 460, 200, 40), std::pair(80.0, 20.0));
+  EXPECT_EQ(room(-150, 100, 200, 40), std::pair(200.0, 40.0));
+  EXPECT_EQ(room(700, 100, 200, 40), std::pair(200.0, 40.0));
 
   constexpr ui::Color kBlack{0, 0, 0}, kWhite{255, 255, 255}, kGreen{0, 255, 0}, kRed{255, 0, 0},
       kGrey{160, 160, 160};

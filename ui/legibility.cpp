@@ -24,6 +24,13 @@ double luminance(Color c) {
 
 }  // namespace
 
+Room captionRoom(double left, double top, double width, double height) {
+  Room room{width, height};
+  if (left >= 0 && left < kScreenWidth) room.width = std::min(room.width, kScreenWidth - left);
+  if (top >= 0 && top < kScreenHeight) room.height = std::min(room.height, kScreenHeight - top);
+  return room;
+}
+
 double contrastRatio(Color a, Color b) {
   const double la = luminance(a);
   const double lb = luminance(b);

@@ -32,6 +32,15 @@ int largestFittingSize(int natural, int smallest, Fits&& fits) {
   return low;
 }
 
+// The room a caption may use, in pixels of the 640 x 480 scene: its label's box, cut at the
+// window's right and bottom edges when the label stands inside the window (one that stands
+// outside is sliding in and keeps its whole box).
+struct Room {
+  double width = 0;
+  double height = 0;
+};
+Room captionRoom(double left, double top, double width, double height);
+
 // The least contrast at which a text can be read: 4.5 to 1, as accessibility guidelines ask of
 // body text.
 inline constexpr double kReadableContrast = 4.5;

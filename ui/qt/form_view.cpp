@@ -290,15 +290,10 @@ void FormView::paintEvent(QPaintEvent* event) {
 
 void FormView::takeRoom(std::size_t i) {
   const QRectF box = pixelRect(*form_->elements()[i]);
-  QRectF room(QPointF(0, 0), box.size());
-  // Only a label standing inside the window is held to its edges: one outside is sliding in.
-  if (box.left() >= 0 && box.left() < kScreenWidth)
-    room.setRight(std::min(room.right(), kScreenWidth - box.left()));
-  if (box.top() >= 0 && box.top() < kScreenHeight)
-    room.setBottom(std::min(room.bottom(), kScreenHeight - box.top()));
+  const Room room = captionRoom(box.left(), box.top(), box.width(), box.height());
   Fit& fit = fits_[i];
   fit.box = box.size();
-  fit.room = room;
+  fit.room = QRectF(0, 0, room.width, room.height);
   fit.stale = true;
 }
 
