@@ -46,7 +46,7 @@ var BrivazonPage = (function () {
   var ended = false;
   var audio = null;
   var measurer = null;
-  var stats = { timerCallbacks: 0, beeps: 0, firstPaint: null, journal: [] };
+  var stats = { timerCallbacks: 0, beeps: 0, tones: 0, firstPaint: null, journal: [] };
 
   function css(rgb, fallback) {
     if (rgb < 0) return fallback;
@@ -142,19 +142,48 @@ var BrivazonPage = (function () {
     return f ? f.elements[index] : null;
   }
 
-  // A caption that does not fit its label is drawn smaller until it does, never cut off.
-  function fit(e) {
-    if (e.isBox || !e.node.textContent) return;
+  // Whether an element's text shows whole at a size, measured as the page draws it (the game
+  // searches the size with the rule every backend shares, and leaves the element at the size
+  // it settles on): a label's caption within the room it may use, a disabled box's phrase
+  // within the box. A label's text is laid out in its whole box, or `inRoom`, in the room
+  // alone (the part of the box on screen), as a shrunk caption is drawn. 1 fits, 0 does not,
+  // -1 cannot be measured (not drawn at the moment).
+  function fits(form, index, pixels, inRoom, roomWidth, roomHeight) {
+    var e = element(form, index);
+    if (!e) return 1;
     var node = e.node;
-    node.style.fontSize = e.pixels + 'px';
-    if (node.style.display === 'none' || !node.isConnected) return;
-    var size = e.pixels;
-    var smallest = Math.max(6, Math.floor(e.pixels * 0.6));
-    while (size > smallest &&
-           (node.scrollHeight > node.clientHeight + 1 || node.scrollWidth > node.clientWidth + 1)) {
-      size -= 1;
-      node.style.fontSize = size + 'px';
+    fontSize(form, index, pixels, inRoom, roomWidth, roomHeight);
+    var text = e.isBox ? node.value : node.textContent;
+    if (!text) return 1;
+    if (!node.isConnected || node.getClientRects().length === 0) return -1;
+    var width = measure(e.face, pixels, e.weight, e.italic, text);
+    var slack = 0.01;
+    if (e.isBox) {
+      var style = getComputedStyle(node);
+      var inside = node.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+      return width <= inside + slack ? 1 : 0;
     }
+    var area = inRoom ? roomWidth : parseFloat(node.style.width);
+    if (node.classList.contains('wrap') && width > area + slack) {
+      // Wrapped at whole words: no word may stick out, nor the last line fall below the room.
+      var w = inRoom ? node.clientWidth : Math.min(node.clientWidth, roomWidth);
+      var h = inRoom ? node.clientHeight : Math.min(node.clientHeight, roomHeight);
+      return node.scrollWidth <= w + 1 && node.scrollHeight <= h + 1 ? 1 : 0;
+    }
+    var left = e.centred ? (area - width) / 2 : 0;
+    return left >= -slack && left + width <= roomWidth + slack ? 1 : 0;
+  }
+
+  // A label's text at a size, laid out in its whole box or in its room alone (the padding
+  // keeps the text off the part of the box that is off screen; its colour still fills it).
+  function fontSize(form, index, pixels, inRoom, roomWidth, roomHeight) {
+    var e = element(form, index);
+    if (!e) return;
+    var s = e.node.style;
+    s.fontSize = pixels + 'px';
+    if (e.isBox) return;
+    s.paddingRight = inRoom ? Math.max(0, parseFloat(s.width) - roomWidth) + 'px' : '';
+    s.paddingBottom = inRoom ? Math.max(0, parseFloat(s.height) - roomHeight) + 'px' : '';
   }
 
   function createForm(id, name, back) {
@@ -179,10 +208,7 @@ var BrivazonPage = (function () {
       if (f) f.node.hidden = i !== id;
     });
     var f = forms[id];
-    if (f) {
-      f.elements.forEach(fit);
-      note('show ' + f.node.dataset.form);
-    }
+    if (f) note('show ' + f.node.dataset.form);
     // The page's word on loading (and on being opened from a file, where the game cannot
     // load) stays until the game shows its first window.
     var loading = document.getElementById('loading');
@@ -226,7 +252,8 @@ var BrivazonPage = (function () {
     node.style.font = fontOf(face, pixels, weight, italic);
     node.style.textAlign = centred ? 'center' : 'left';
     forms[form].node.appendChild(node);
-    forms[form].elements[index] = { node: node, isBox: isBox, pixels: pixels, name: name };
+    forms[form].elements[index] = { node: node, isBox: isBox, name: name, face: face,
+      weight: weight, italic: italic, centred: centred };
   }
 
   function setText(form, index, text) {
@@ -236,7 +263,6 @@ var BrivazonPage = (function () {
       if (e.node.value !== text) e.node.value = text;
     } else {
       e.node.textContent = text;
-      fit(e);
       if (test && e.node.dataset.name === 'lblCheckpoint' && (text || e.phased)) {
         e.phased = true;
         note('phase ' + text);
@@ -244,16 +270,17 @@ var BrivazonPage = (function () {
     }
   }
 
+  // Whether the element changed its size (a moving one keeps the size its text was given).
   function setGeometry(form, index, left, top, width, height) {
     var e = element(form, index);
-    if (!e) return;
+    if (!e) return 0;
     var s = e.node.style;
-    var resized = s.width !== width + 'px' || s.height !== height + 'px';
+    var resized = s.width !== Math.max(0, width) + 'px' || s.height !== Math.max(0, height) + 'px';
     s.left = left + 'px';
     s.top = top + 'px';
     s.width = Math.max(0, width) + 'px';
     s.height = Math.max(0, height) + 'px';
-    if (resized) fit(e);
+    return resized ? 1 : 0;
   }
 
   function setColours(form, index, back, fore) {
@@ -268,7 +295,6 @@ var BrivazonPage = (function () {
     if (!e) return;
     e.node.style.display = visible ? '' : 'none';
     if (e.isBox) e.node.disabled = !enabled;
-    if (visible) fit(e);
   }
 
   function focus(form, index) {
@@ -348,6 +374,7 @@ var BrivazonPage = (function () {
     stats.beeps++;
     note('beep');
     if (!audio || audio.state !== 'running') return;
+    stats.tones++;
     var t = audio.currentTime;
     var tone = audio.createOscillator();
     var gain = audio.createGain();
@@ -488,7 +515,7 @@ var BrivazonPage = (function () {
     now: now, wait: wait, takeEvent: takeEvent, eventText: eventText, seed: seed,
     fixedDraws: fixedDraws, createForm: createForm, destroyForm: destroyForm,
     showForm: showForm, formBack: formBack, createElement: createElement, setText: setText,
-    setGeometry: setGeometry, setColours: setColours, setState: setState, focus: focus,
+    setGeometry: setGeometry, fits: fits, fontSize: fontSize, setColours: setColours, setState: setState, focus: focus,
     measure: measure, openDialog: openDialog, closeDialog: closeDialog, beep: beep, end: end,
     start: start, loadFonts: loadFonts, stats: stats,
     dialogsOpen: function () { return dialogs.length; },

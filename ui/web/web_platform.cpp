@@ -15,6 +15,7 @@
 
 #include "ui/element.h"
 #include "ui/form.h"
+#include "ui/legibility.h"
 #include "ui/timer.h"
 
 // clang-format off
@@ -41,9 +42,17 @@ EM_JS(void, brivazon_create_element, (int form, int index, int isBox, const char
 EM_JS(void, brivazon_set_text, (int form, int index, const char* text, int size), {
   BrivazonPage.setText(form, index, UTF8ToString(text, size));
 });
-EM_JS(void, brivazon_set_geometry, (int form, int index, double left, double top, double width,
-                                    double height), {
-  BrivazonPage.setGeometry(form, index, left, top, width, height);
+EM_JS(int, brivazon_set_geometry, (int form, int index, double left, double top, double width,
+                                   double height), {
+  return BrivazonPage.setGeometry(form, index, left, top, width, height);
+});
+EM_JS(int, brivazon_fits, (int form, int index, int pixels, int inRoom, double roomWidth,
+                           double roomHeight), {
+  return BrivazonPage.fits(form, index, pixels, inRoom, roomWidth, roomHeight);
+});
+EM_JS(void, brivazon_font_size, (int form, int index, int pixels, int inRoom, double roomWidth,
+                                 double roomHeight), {
+  BrivazonPage.fontSize(form, index, pixels, inRoom, roomWidth, roomHeight);
 });
 EM_JS(void, brivazon_set_colours, (int form, int index, int back, int fore), {
   BrivazonPage.setColours(form, index, back, fore);
@@ -81,9 +90,9 @@ int rgb(const std::optional<Color>& c) {
 
 // Points to CSS pixels, and the default face of the layer, as the desktop sizes them.
 constexpr float kDefaultPoints = 8.25f;
-double pixelsOf(const FontStyle& font) {
+int pixelsOf(const FontStyle& font) {
   const float points = font.face.empty() ? kDefaultPoints : font.points;
-  return std::round(points * 96.0 / 72.0);
+  return static_cast<int>(std::lround(points * 96.0 / 72.0));
 }
 
 // Where a box stands in pixels: the window's own place for it, clear of what a player must
@@ -308,12 +317,14 @@ void WebPlatform::elementChanged(Element& element, Property p) {
                                     ? static_cast<const TextBox&>(element).text()
                                     : static_cast<const Label&>(element).caption();
       brivazon_set_text(form, index, text.c_str(), static_cast<int>(text.size()));
+      fitText(element);
       break;
     }
     case Property::Geometry:
-      brivazon_set_geometry(form, index, element.left() / kTwipsPerPixel,
-                            element.top() / kTwipsPerPixel, element.width() / kTwipsPerPixel,
-                            element.height() / kTwipsPerPixel);
+      if (brivazon_set_geometry(form, index, element.left() / kTwipsPerPixel,
+                                element.top() / kTwipsPerPixel, element.width() / kTwipsPerPixel,
+                                element.height() / kTwipsPerPixel))
+        fitText(element);
       break;
     case Property::BackColor:
     case Property::ForeColor:
@@ -324,6 +335,7 @@ void WebPlatform::elementChanged(Element& element, Property p) {
       const bool enabled =
           element.layout().kind != Kind::TextBox || static_cast<const TextBox&>(element).enabled();
       brivazon_set_state(form, index, element.visible(), enabled);
+      fitText(element);
       if (element.layout().kind == Kind::TextBox) settleKeyboard();
       break;
     }
@@ -339,6 +351,33 @@ void WebPlatform::showFront() {
   if (id == displayed_) return;
   displayed_ = id;
   brivazon_show_form(id);
+  // A window's texts are measured where they are drawn: its own were not while it was away.
+  for (const Element* e : front->elements())
+    fitText(*e);
+}
+
+void WebPlatform::fitText(const Element& element) {
+  const int form = formId(element.form());
+  if (form < 0 || form != displayed_ || !element.visible()) return;
+  const int index = element.index();
+  const int natural = pixelsOf(element.layout().font);
+  // A box being typed in keeps its size; one that shows a phrase shows all of it.
+  const bool box = element.layout().kind == Kind::TextBox;
+  const Room room =
+      captionRoom(element.left() / kTwipsPerPixel, element.top() / kTwipsPerPixel,
+                  element.width() / kTwipsPerPixel, element.height() / kTwipsPerPixel);
+  int size = natural;
+  // A caption that does not fit its box is shrunk and drawn in its room alone, as the
+  // desktop draws it.
+  bool shrunk = false;
+  if (!box || !static_cast<const TextBox&>(element).enabled()) {
+    shrunk = brivazon_fits(form, index, natural, false, room.width, room.height) == 0;
+    if (shrunk)
+      size = largestFittingSize(natural, 1, [&](int pixels) {
+        return brivazon_fits(form, index, pixels, true, room.width, room.height) != 0;
+      });
+  }
+  brivazon_font_size(form, index, size, shrunk, room.width, room.height);
 }
 
 void WebPlatform::settleKeyboard() {

@@ -83,6 +83,8 @@ class WebPlatform final : public Platform {
   void playEvents();
   void play(const Event& event);
   void showFront();
+  // Draws an element's text at the largest size up to its own that shows it whole.
+  void fitText(const Element& element);
   void settleKeyboard();
   int formId(const Form& form) const;
 
