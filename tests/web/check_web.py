@@ -65,6 +65,71 @@ VERBOSE = False
 RECENT_KEYS = 40
 
 
+# Set in the page before it loads, for the checks only: the texts of the window in front that
+# the page does not show whole (a label's words outside its label or off the scene, a disabled
+# box's phrase past its box), measured by the browser's own layout of the text, not the way
+# the page chose its size; and a watch that looks after every change of the page and keeps
+# each text it ever found cut while its element stood still (a card sliding in from the edge
+# is read once it stops).
+CUT_WATCH = r"""
+globalThis.__brivazonCutTexts = function (stillOnly) {
+  const scene = document.getElementById('scene').getBoundingClientRect();
+  const slack = scene.width / 640;
+  const form = [...document.querySelectorAll('.form')].find(f => !f.hidden);
+  const cut = [];
+  globalThis.__brivazonMoved = false;
+  for (const node of form ? form.children : []) {
+    if (node.style.display === 'none') continue;
+    const place = node.style.left + ',' + node.style.top;
+    const still = node.__place === place;
+    node.__place = place;
+    if (!still) globalThis.__brivazonMoved = true;
+    if (stillOnly && !still) continue;
+    const box = node.getBoundingClientRect();
+    if (box.left < scene.left || box.left >= scene.right || box.top >= scene.bottom) continue;
+    if (node.tagName === 'INPUT') {
+      if (node.disabled && node.scrollWidth > node.clientWidth + 1)
+        cut.push(`${node.dataset.name}: ${JSON.stringify(node.value)}`);
+      continue;
+    }
+    if (!node.textContent) continue;
+    // Word by word: the blank where a line wraps may hang past the edge unseen.
+    const right = Math.min(box.right, scene.right);
+    const bottom = Math.min(box.bottom, scene.bottom);
+    const words = [];
+    for (const m of node.textContent.matchAll(/\S+/g)) {
+      const range = document.createRange();
+      range.setStart(node.firstChild, m.index);
+      range.setEnd(node.firstChild, m.index + m[0].length);
+      words.push(range.getBoundingClientRect());
+    }
+    const lines = new Set(words.map(r => Math.round(r.top))).size;
+    if (words.some(r => r.left < box.left - slack || r.right > right + slack ||
+                        (lines > 1 && r.bottom > bottom + slack)))
+      cut.push(`${node.dataset.name}: ${JSON.stringify(node.textContent)}`);
+  }
+  return cut;
+};
+globalThis.__brivazonCutSeen = [];
+(function () {
+  let pending = false;
+  function look() {
+    pending = false;
+    if (!document.getElementById('scene')) return;
+    for (const c of __brivazonCutTexts(true))
+      if (!__brivazonCutSeen.includes(c)) __brivazonCutSeen.push(c);
+    // Once more after things stop moving.
+    if (__brivazonMoved) setTimeout(function () {
+      if (!pending) { pending = true; requestAnimationFrame(look); }
+    }, 120);
+  }
+  new MutationObserver(function () {
+    if (!pending) { pending = true; requestAnimationFrame(look); }
+  }).observe(document, { subtree: true, childList: true, characterData: true, attributes: true });
+})();
+"""
+
+
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
@@ -80,19 +145,20 @@ def serve(site):
 class Page:
     """One fresh Chromium on the page, with the test's hook set before the page loads."""
 
-    def __init__(self, url, hook, width=900, height=700):
+    def __init__(self, url, hook, width=900, height=700, watch=True):
         self.profile = tempfile.mkdtemp(prefix="brivazon-chromium-")
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         for arg in ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                     "--disable-background-networking", "--disable-component-update",
                     "--disable-sync", f"--user-data-dir={self.profile}",
-                    f"--window-size={width},{height}", "--autoplay-policy=no-user-gesture-required"]:
+                    f"--window-size={width},{height}"]:
             options.add_argument(arg)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
-            "source": "globalThis.__brivazonTest = " + json.dumps(hook) + ";"})
+            "source": "globalThis.__brivazonTest = " + json.dumps(hook) + ";"
+                      + (CUT_WATCH if watch else "")})
         self.driver.get(url)
         self.wait_for(lambda: self.js("return !!(window.BrivazonPage && "
                                       "BrivazonPage.stats.firstPaint)"), 10, "the first screen")
@@ -109,6 +175,16 @@ class Page:
     def type(self, text):
         for ch in text:
             self.dispatch(key_of(ch))
+
+    def compose(self, text):
+        """A character made of several keys (a dead key, an input method): the keys go to
+        the input method, and only the composed text reaches the box."""
+        dead = {"key": "Dead", "code": "BracketLeft", "windowsVirtualKeyCode": 229}
+        self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": "rawKeyDown", **dead})
+        self.driver.execute_cdp_cmd("Input.imeSetComposition", {
+            "text": "\u00b4", "selectionStart": 1, "selectionEnd": 1})
+        self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": "keyUp", **dead})
+        self.driver.execute_cdp_cmd("Input.insertText", {"text": text})
 
     def dispatch(self, key):
         """One real key, down and up, through the browser's own input pipeline."""
@@ -227,6 +303,11 @@ def check_dump(page, want):
             if abs(float(g[field].rstrip("px") or 0) - px) > 0.01:
                 problems.append(f"{name}: {field} {g[field]}, want {px}px")
     return problems
+
+
+def cut_texts(page):
+    """The texts the page has not shown whole so far, and those of the window in front now."""
+    return page.js("return [...new Set(__brivazonCutSeen.concat(__brivazonCutTexts()))]")
 
 
 def command_times(runner, scenario):
@@ -389,6 +470,11 @@ def whole_game(url, out, runner):
         page.shot(out, "game-99-end")
         journal_problems, worst = compare_events(page.journal(), want, actions)
         problems += journal_problems
+        problems += [f"text not shown whole: {c}" for c in cut_texts(page)]
+        # Sound starts with the first key; from then on every beep is heard.
+        beeps, tones = page.js("return [BrivazonPage.stats.beeps, BrivazonPage.stats.tones]")
+        if not 0 < beeps == tones:
+            problems.append(f"{beeps} beeps, {tones} of them played as a tone")
         problems += [f"console: {e}" for e in page.errors() if "favicon" not in e]
         print(f"whole game ({name}): {len(page.journal())} events, times within "
               f"{worst:.0f} ms of the transcript's")
@@ -407,7 +493,8 @@ ENDINGS = {
     "player count": [],
     "name box": ["key 2", "wait 300"],
     "welcome card": ["key 1", "wait 300", "type Zoé", "key ENTER", "wait 600"],
-    "topic choice": ["key 1", "wait 300", "type Zoé", "key ENTER", "wait 2700"],
+    "topic choice": ["key 1", "wait 300", "type Jean-Cl", "compose é", "type ment", "key ENTER",
+                     "wait 2700"],
     "message box": ["key 1", "wait 300", "key ENTER", "wait 300"],
 }
 
@@ -423,9 +510,15 @@ def endings(url, out):
                     page.press(arg)
                 elif name == "type":
                     page.type(arg)
+                elif name == "compose":
+                    page.compose(arg)
                 else:
                     time.sleep(int(arg) / 1000)
                 page.settle()
+            problems += [f"{phase}: text not shown whole: {c}" for c in cut_texts(page)]
+            if "compose é" in steps and not page.js(
+                    "return document.body.textContent.includes('Jean-Clément')"):
+                problems.append(f"{phase}: the name composed with a dead key is not on screen")
             boxes = page.dialogs()
             page.press("ESC")
             page.settle()
@@ -457,12 +550,57 @@ def endings(url, out):
     return problems
 
 
+def full_screen(url, out):
+    """Alt+Enter and the button enter and leave the browser's full screen; the scene fills it,
+    scaled as a whole and centred; the game hears neither, and keys still reach it there."""
+    problems = []
+    page = Page(url, {"draws": [0.1, 0.5, 0.9], "seed": 1})
+    alt_enter = {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "modifiers": 1}
+
+    def state():
+        return page.js("""
+          const r = document.getElementById('scene').getBoundingClientRect();
+          return {full: !!document.fullscreenElement, w: innerWidth, h: innerHeight,
+                  left: r.left, top: r.top, right: innerWidth - r.right,
+                  bottom: innerHeight - r.bottom, scale: r.width / 640,
+                  keys: BrivazonPage.stats.journal.filter(e => e.what.startsWith('key ')).length};""")
+
+    def fills(s, how):
+        want = min(s["w"] / 640, s["h"] / 480)
+        if abs(s["scale"] - want) > 0.001 or abs(s["left"] - s["right"]) > 1 \
+                or abs(s["top"] - s["bottom"]) > 1:
+            problems.append(f"{how}: the scene is not scaled and centred in the page: {s}")
+
+    try:
+        page.dispatch(alt_enter)
+        page.wait_for(lambda: state()["full"], 2, "full screen after Alt+Enter")
+        fills(state(), "full screen")
+        page.shot(out, "full-screen")
+        page.dispatch(alt_enter)
+        page.wait_for(lambda: not state()["full"], 2, "leaving full screen after Alt+Enter")
+        fills(state(), "after full screen")
+        page.driver.find_element("id", "fullscreen").click()
+        page.wait_for(lambda: state()["full"], 2, "full screen after the button")
+        if state()["keys"]:
+            problems.append("the game heard Alt+Enter")
+        page.press("2")
+        page.settle()
+        page.wait_for(lambda: page.js("return document.activeElement.tagName === 'INPUT'"), 2,
+                      "the name box, with the keyboard, after the button")
+        print("full screen: Alt+Enter and the button enter and leave it; the game plays on")
+    except AssertionError as failure:
+        problems.append(f"full screen: {failure}")
+    finally:
+        page.close()
+    return problems
+
+
 def figures(url, site, out):
     size = sum(p.stat().st_size for p in site.rglob("*") if p.is_file())
     print(f"site size: {size / 1024:.0f} KiB ({size} bytes; goal at most 1.5 MB)")
     paints = []
     for _ in range(3):
-        page = Page(url, {"draws": [0.1, 0.5, 0.9, 0.3, 0.7, 0.2], "seed": 1})
+        page = Page(url, {"draws": [0.1, 0.5, 0.9, 0.3, 0.7, 0.2], "seed": 1}, watch=False)
         try:
             paints.append(page.js("return BrivazonPage.stats.firstPaint"))
             if len(paints) == 3:
@@ -494,7 +632,7 @@ def figures(url, site, out):
     print("first paint: " + ", ".join(f"{p:.0f} ms" for p in paints) +
           " after navigation (goal within 1000 ms)")
     # Another tab in front hides the page: its clock must stop.
-    page = Page(url, {"draws": [0.1], "seed": 1})
+    page = Page(url, {"draws": [0.1], "seed": 1}, watch=False)
     try:
         game_tab = page.driver.current_window_handle
         game_before, wall_before = page.now(), time.monotonic()
@@ -532,6 +670,7 @@ def main():
         problems = []
         if args.only in (None, "endings"):
             problems += endings(url, args.out)
+            problems += full_screen(url, args.out)
         if args.only in (None, "game"):
             problems += whole_game(url, args.out, args.runner)
     finally:
