@@ -595,6 +595,72 @@ def full_screen(url, out):
     return problems
 
 
+def screen_reader(url, out):
+    """What a screen reader gets from the page, read from Chromium's accessibility tree: a
+    French page, the screens' texts, the name box, each message as a modal dialog named by its
+    title with its text, and the topics as live regions that are announced when they change."""
+    problems = []
+    page = Page(url, {"draws": [0.1, 0.5, 0.9, 0.3, 0.7], "seed": 1})
+
+    def tree():
+        nodes = page.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        props = {n["nodeId"]: {p["name"]: p["value"].get("value")
+                               for p in n.get("properties", [])} for n in nodes}
+        seen = []
+        for n in nodes:
+            if n.get("ignored"):
+                continue
+            # A text is announced when the element around it is a live region.
+            live = props[n["nodeId"]].get("live") or props.get(n.get("parentId"), {}).get("live")
+            seen.append({"role": n.get("role", {}).get("value"),
+                         "name": n.get("name", {}).get("value", ""),
+                         "description": n.get("description", {}).get("value", ""),
+                         "live": live, "modal": props[n["nodeId"]].get("modal")})
+        return seen
+
+    def expect(what, found):
+        if not found:
+            problems.append(f"screen reader: {what}")
+
+    try:
+        expect("the page is not in French", page.js("return document.documentElement.lang") == "fr")
+        texts = [n["name"] for n in tree() if n["role"] == "StaticText"]
+        expect("the count question is not read",
+               "Comment de joueurs est-ce que nous avons ajourd-hui?" in texts)
+        page.press("1")
+        page.settle()
+        page.wait_for(lambda: any(n["role"] == "textbox" and n["name"] == "Réponse"
+                                  for n in tree()), 2, "the name box in the tree")
+        page.press("ENTER")
+        page.settle()
+        page.wait_for(lambda: page.dialogs() > 0, 2, "the missing-name message")
+        nodes = tree()
+        dialog = [n for n in nodes if n["role"] == "alertdialog"]
+        expect("the message is not a modal dialog named by its title with its text",
+               dialog and dialog[0]["name"] == "Pas de nom!" and dialog[0]["modal"]
+               and dialog[0]["description"].startswith("Pas de nom?"))
+        expect("the game behind the message is still read",
+               not any(n["role"] == "textbox" for n in nodes))
+        page.press("ENTER")
+        page.settle()
+        page.wait_for(lambda: page.js("return BrivazonPage.stats.journal.some("
+                                      "e => e.what === 'phase CTopic1')"), 10, "the topics")
+        live = [n["name"] for n in tree() if n["live"] == "polite" and n["role"] == "StaticText"]
+        topics = page.js("return ['lblTopic1', 'lblTopic2', 'lblTopic3'].map(n => "
+                         "document.querySelector(`[data-form=frmGame] [data-name=${n}]`)"
+                         ".textContent)")
+        expect(f"the topics {topics} are not live regions (live: {live})",
+               all(t and t in live for t in topics))
+        page.shot(out, "screen-reader-topics")
+        print("screen reader: a French page, its texts, the name box, messages as dialogs, "
+              "topics announced")
+    except AssertionError as failure:
+        problems.append(f"screen reader: {failure}")
+    finally:
+        page.close()
+    return problems
+
+
 def figures(url, site, out):
     size = sum(p.stat().st_size for p in site.rglob("*") if p.is_file())
     print(f"site size: {size / 1024:.0f} KiB ({size} bytes; goal at most 1.5 MB)")
@@ -671,6 +737,7 @@ def main():
         if args.only in (None, "endings"):
             problems += endings(url, args.out)
             problems += full_screen(url, args.out)
+            problems += screen_reader(url, args.out)
         if args.only in (None, "game"):
             problems += whole_game(url, args.out, args.runner)
     finally:
