@@ -14,8 +14,10 @@ clock: its random draws are fixed through a hook that only this test sets before
 loads, its keys are real key events, its waits are real time. What the page did (phases,
 message boxes, beeps, the end) must be what the scenario's transcript says, in the same
 order, at nearly the same times; its `dump` is checked against the page's elements (texts,
-visibility, colours, places); a stray key pressed before every OK must be lost. The ending
-check ends fresh games with Escape in several phases. Screenshots go to --out.
+visibility, colours, places); a stray key pressed before every OK must be lost; every beep
+must play a tone; no text may ever be cut off. The other checks end fresh games with Escape in
+several phases (one name typed with a dead key), enter and leave full screen, read the page as
+a screen reader does, and hide the page behind another tab. Screenshots go to --out.
 
 Debian's Python modules (selenium) import only under /usr/bin/python3.
 """
@@ -748,7 +750,8 @@ def main():
     parser.add_argument("--runner", type=pathlib.Path, help="the runner built for Node.js",
                         default=ROOT / "build" / "web" / "brivazon-sim.js")
     parser.add_argument("--figures", action="store_true")
-    parser.add_argument("--only", choices=["game", "endings"])
+    parser.add_argument("--only", choices=["game", "endings"],
+                        help="the whole game alone, or all the other checks")
     parser.add_argument("--verbose", action="store_true", help="print each command as it plays")
     args = parser.parse_args()
     global VERBOSE
