@@ -552,11 +552,29 @@ def endings(url, out):
     return problems
 
 
-def full_screen(url, out):
+def page_check(what, draws):
+    """A check on one fresh page, called as check(url, out): it returns its problems, a failed
+    wait among them."""
+    def wrap(check):
+        @functools.wraps(check)
+        def run(url, out):
+            problems = []
+            page = Page(url, {"draws": draws, "seed": 1})
+            try:
+                check(page, out, problems)
+            except AssertionError as failure:
+                problems.append(f"{what}: {failure}")
+            finally:
+                page.close()
+            return problems
+        return run
+    return wrap
+
+
+@page_check("full screen", [0.1, 0.5, 0.9])
+def full_screen(page, out, problems):
     """Alt+Enter and the button enter and leave the browser's full screen; the scene fills it,
     scaled as a whole and centred; the game hears neither, and keys still reach it there."""
-    problems = []
-    page = Page(url, {"draws": [0.1, 0.5, 0.9], "seed": 1})
     alt_enter = {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "modifiers": 1}
 
     def state():
@@ -573,36 +591,29 @@ def full_screen(url, out):
                 or abs(s["top"] - s["bottom"]) > 1:
             problems.append(f"{how}: the scene is not scaled and centred in the page: {s}")
 
-    try:
-        page.dispatch(alt_enter)
-        page.wait_for(lambda: state()["full"], 2, "full screen after Alt+Enter")
-        fills(state(), "full screen")
-        page.shot(out, "full-screen")
-        page.dispatch(alt_enter)
-        page.wait_for(lambda: not state()["full"], 2, "leaving full screen after Alt+Enter")
-        fills(state(), "after full screen")
-        page.driver.find_element("id", "fullscreen").click()
-        page.wait_for(lambda: state()["full"], 2, "full screen after the button")
-        if state()["keys"]:
-            problems.append("the game heard Alt+Enter")
-        page.press("2")
-        page.settle()
-        page.wait_for(lambda: page.js("return document.activeElement.tagName === 'INPUT'"), 2,
-                      "the name box, with the keyboard, after the button")
-        print("full screen: Alt+Enter and the button enter and leave it; the game plays on")
-    except AssertionError as failure:
-        problems.append(f"full screen: {failure}")
-    finally:
-        page.close()
-    return problems
+    page.dispatch(alt_enter)
+    page.wait_for(lambda: state()["full"], 2, "full screen after Alt+Enter")
+    fills(state(), "full screen")
+    page.shot(out, "full-screen")
+    page.dispatch(alt_enter)
+    page.wait_for(lambda: not state()["full"], 2, "leaving full screen after Alt+Enter")
+    fills(state(), "after full screen")
+    page.driver.find_element("id", "fullscreen").click()
+    page.wait_for(lambda: state()["full"], 2, "full screen after the button")
+    if state()["keys"]:
+        problems.append("the game heard Alt+Enter")
+    page.press("2")
+    page.settle()
+    page.wait_for(lambda: page.js("return document.activeElement.tagName === 'INPUT'"), 2,
+                  "the name box, with the keyboard, after the button")
+    print("full screen: Alt+Enter and the button enter and leave it; the game plays on")
 
 
-def screen_reader(url, out):
+@page_check("screen reader", [0.1, 0.5, 0.9, 0.3, 0.7])
+def screen_reader(page, out, problems):
     """What a screen reader gets from the page, read from Chromium's accessibility tree: a
     French page, the screens' texts, the name box, each message as a modal dialog named by its
     title with its text, and the topics as live regions that are announced when they change."""
-    problems = []
-    page = Page(url, {"draws": [0.1, 0.5, 0.9, 0.3, 0.7], "seed": 1})
 
     def tree():
         nodes = page.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
@@ -624,84 +635,71 @@ def screen_reader(url, out):
         if not found:
             problems.append(f"screen reader: {what}")
 
-    try:
-        expect("the page is not in French", page.js("return document.documentElement.lang") == "fr")
-        texts = [n["name"] for n in tree() if n["role"] == "StaticText"]
-        expect("the count question is not read",
-               "Comment de joueurs est-ce que nous avons ajourd-hui?" in texts)
-        page.press("1")
-        page.settle()
-        page.wait_for(lambda: any(n["role"] == "textbox" and n["name"] == "Réponse"
-                                  for n in tree()), 2, "the name box in the tree")
-        page.press("ENTER")
-        page.settle()
-        page.wait_for(lambda: page.dialogs() > 0, 2, "the missing-name message")
-        nodes = tree()
-        dialog = [n for n in nodes if n["role"] == "alertdialog"]
-        expect("the message is not a modal dialog named by its title with its text",
-               dialog and dialog[0]["name"] == "Pas de nom!" and dialog[0]["modal"]
-               and dialog[0]["description"].startswith("Pas de nom?"))
-        expect("the game behind the message is still read",
-               not any(n["role"] == "textbox" for n in nodes))
-        page.press("ENTER")
-        page.settle()
-        page.wait_for(lambda: page.js("return BrivazonPage.stats.journal.some("
-                                      "e => e.what === 'phase CTopic1')"), 10, "the topics")
-        live = [n["name"] for n in tree() if n["live"] == "polite" and n["role"] == "StaticText"]
-        topics = page.js("return ['lblTopic1', 'lblTopic2', 'lblTopic3'].map(n => "
-                         "document.querySelector(`[data-form=frmGame] [data-name=${n}]`)"
-                         ".textContent)")
-        expect(f"the topics {topics} are not live regions (live: {live})",
-               all(t and t in live for t in topics))
-        page.shot(out, "screen-reader-topics")
-        print("screen reader: a French page, its texts, the name box, messages as dialogs, "
-              "topics announced")
-    except AssertionError as failure:
-        problems.append(f"screen reader: {failure}")
-    finally:
-        page.close()
-    return problems
+    expect("the page is not in French", page.js("return document.documentElement.lang") == "fr")
+    texts = [n["name"] for n in tree() if n["role"] == "StaticText"]
+    expect("the count question is not read",
+           "Comment de joueurs est-ce que nous avons ajourd-hui?" in texts)
+    page.press("1")
+    page.settle()
+    page.wait_for(lambda: any(n["role"] == "textbox" and n["name"] == "Réponse"
+                              for n in tree()), 2, "the name box in the tree")
+    page.press("ENTER")
+    page.settle()
+    page.wait_for(lambda: page.dialogs() > 0, 2, "the missing-name message")
+    nodes = tree()
+    dialog = [n for n in nodes if n["role"] == "alertdialog"]
+    expect("the message is not a modal dialog named by its title with its text",
+           dialog and dialog[0]["name"] == "Pas de nom!" and dialog[0]["modal"]
+           and dialog[0]["description"].startswith("Pas de nom?"))
+    expect("the game behind the message is still read",
+           not any(n["role"] == "textbox" for n in nodes))
+    page.press("ENTER")
+    page.settle()
+    page.wait_for(lambda: page.js("return BrivazonPage.stats.journal.some("
+                                  "e => e.what === 'phase CTopic1')"), 10, "the topics")
+    live = [n["name"] for n in tree() if n["live"] == "polite" and n["role"] == "StaticText"]
+    topics = page.js("return ['lblTopic1', 'lblTopic2', 'lblTopic3'].map(n => "
+                     "document.querySelector(`[data-form=frmGame] [data-name=${n}]`)"
+                     ".textContent)")
+    expect(f"the topics {topics} are not live regions (live: {live})",
+           all(t and t in live for t in topics))
+    page.shot(out, "screen-reader-topics")
+    print("screen reader: a French page, its texts, the name box, messages as dialogs, "
+          "topics announced")
 
 
-def hidden_page(url, out):
+@page_check("hidden page", [0.1, 0.5, 0.9, 0.3, 0.7])
+def hidden_page(page, out, problems):
     """Another tab in front hides the page: its game pauses (its clock stops, no timer fires,
     no burst of late ticks when it is shown again) and goes on from where it stopped."""
-    problems = []
-    page = Page(url, {"draws": [0.1, 0.5, 0.9, 0.3, 0.7], "seed": 1})
-    try:
-        page.press("1")
-        page.settle()
-        time.sleep(0.3)
-        page.type("Zoé")
-        page.press("ENTER")
-        page.settle()
-        # The welcome card slides on a 10 ms timer: hidden in the middle of it.
-        time.sleep(0.3)
-        game_tab = page.driver.current_window_handle
-        before = page.js("return [BrivazonPage.now(), BrivazonPage.stats.timerCallbacks]")
-        wall = time.monotonic()
-        page.driver.switch_to.new_window("tab")
-        time.sleep(3)
-        page.driver.switch_to.window(game_tab)
-        after = page.js("return [BrivazonPage.now(), BrivazonPage.stats.timerCallbacks]")
-        hidden = (time.monotonic() - wall) * 1000
-        moved, fired = after[0] - before[0], after[1] - before[1]
-        # Between the two readings the page is shown for a moment too (switching tabs takes
-        # time): the clock may move by that much, and the 10 ms slide ticks only with it (a
-        # browser timer may wake a moment early and be armed again: two callbacks a tick).
-        if moved > hidden - 2500 or fired > moved / 5 + 15:
-            problems.append(f"hidden page: its clock moved {moved:.0f} ms and {fired} timer "
-                            f"callbacks ran in {hidden:.0f} ms, 3000 of them hidden")
-        page.wait_for(lambda: page.js("return BrivazonPage.stats.journal.some("
-                                      "e => e.what === 'phase CTopic1')"), 10,
-                      "the game to go on to the topics after the page is shown again")
-        print(f"hidden page: its clock moved {moved:.0f} ms in {hidden:.0f} ms, 3000 of them "
-              f"hidden; the game went on")
-    except AssertionError as failure:
-        problems.append(f"hidden page: {failure}")
-    finally:
-        page.close()
-    return problems
+    page.press("1")
+    page.settle()
+    time.sleep(0.3)
+    page.type("Zoé")
+    page.press("ENTER")
+    page.settle()
+    # The welcome card slides on a 10 ms timer: hidden in the middle of it.
+    time.sleep(0.3)
+    game_tab = page.driver.current_window_handle
+    before = page.js("return [BrivazonPage.now(), BrivazonPage.stats.timerCallbacks]")
+    wall = time.monotonic()
+    page.driver.switch_to.new_window("tab")
+    time.sleep(3)
+    page.driver.switch_to.window(game_tab)
+    after = page.js("return [BrivazonPage.now(), BrivazonPage.stats.timerCallbacks]")
+    hidden = (time.monotonic() - wall) * 1000
+    moved, fired = after[0] - before[0], after[1] - before[1]
+    # Between the two readings the page is shown for a moment too (switching tabs takes
+    # time): the clock may move by that much, and the 10 ms slide ticks only with it (a
+    # browser timer may wake a moment early and be armed again: two callbacks a tick).
+    if moved > hidden - 2500 or fired > moved / 5 + 15:
+        problems.append(f"hidden page: its clock moved {moved:.0f} ms and {fired} timer "
+                        f"callbacks ran in {hidden:.0f} ms, 3000 of them hidden")
+    page.wait_for(lambda: page.js("return BrivazonPage.stats.journal.some("
+                                  "e => e.what === 'phase CTopic1')"), 10,
+                  "the game to go on to the topics after the page is shown again")
+    print(f"hidden page: its clock moved {moved:.0f} ms in {hidden:.0f} ms, 3000 of them "
+          f"hidden; the game went on")
 
 
 def figures(url, site, out):
