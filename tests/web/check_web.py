@@ -583,7 +583,8 @@ def full_screen(page, out, problems):
           return {full: !!document.fullscreenElement, w: innerWidth, h: innerHeight,
                   left: r.left, top: r.top, right: innerWidth - r.right,
                   bottom: innerHeight - r.bottom, scale: r.width / 640,
-                  keys: BrivazonPage.stats.journal.filter(e => e.what.startsWith('key ')).length};""")
+                  keys: BrivazonPage.stats.journal.filter(
+                    e => e.what.startsWith('key ')).length};""")
 
     def fills(s, how):
         want = min(s["w"] / 640, s["h"] / 480)

@@ -160,7 +160,8 @@ var BrivazonPage = (function () {
     var slack = 0.01;
     if (e.isBox) {
       var style = getComputedStyle(node);
-      var inside = node.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+      var inside =
+          node.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
       return width <= inside + slack ? 1 : 0;
     }
     var area = inRoom ? roomWidth : parseFloat(node.style.width);
@@ -515,7 +516,8 @@ var BrivazonPage = (function () {
     now: now, wait: wait, takeEvent: takeEvent, eventText: eventText, seed: seed,
     fixedDraws: fixedDraws, createForm: createForm, destroyForm: destroyForm,
     showForm: showForm, formBack: formBack, createElement: createElement, setText: setText,
-    setGeometry: setGeometry, fits: fits, fontSize: fontSize, setColours: setColours, setState: setState, focus: focus,
+    setGeometry: setGeometry, fits: fits, fontSize: fontSize, setColours: setColours,
+    setState: setState, focus: focus,
     measure: measure, openDialog: openDialog, closeDialog: closeDialog, beep: beep, end: end,
     start: start, loadFonts: loadFonts, stats: stats,
     dialogsOpen: function () { return dialogs.length; },
