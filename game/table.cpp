@@ -17,7 +17,7 @@ ui::Table Brivazon::describeTable() const {
     for (const SeatKey& k : kSeatKeys) {
       if (!k.inPlay[static_cast<std::size_t>(g.playerCount)]) continue;
       table.seats.push_back({k.seat, static_cast<char32_t>(k.key), g.nameTag(k.seat).caption(),
-                             &g.scoreLabel(k.seat)});
+                             &g.scoreLabel(k.seat), &g.nameTag(k.seat)});
     }
   }
   if (frmBlack_ && runtime_.front() == frmBlack_.get()) {

@@ -23,6 +23,7 @@ struct Seat {
   char32_t buzzKey = 0;          // the key that buzzes for the seat
   std::string player;            // the player's name, empty until it is typed
   const Label* score = nullptr;  // the label that shows the seat's score
+  const Label* name = nullptr;   // the label that shows the player's name
 
   bool operator==(const Seat&) const = default;
 };
