@@ -8,6 +8,7 @@
 #include <array>
 
 #include "game/frm_game.h"
+#include "judging/typed_answer.h"
 #include "ui/numeric.h"
 
 namespace game {
@@ -68,9 +69,12 @@ void FrmGame::gibberishTick() {
 void FrmGame::txtGAnswer_KeyDown(int keyCode, int /*shift*/) {
   if (keyCode == ui::kKeyEnter && isGibberish()) {
     tmrTimer.setEnabled(false);
-    // Exact, case-sensitive and untrimmed: only the accepted forms count.
-    const std::string& typed = txtGAnswer.text();
-    const bool right = typed == choice1 || typed == choice2 || typed == choice3 || typed == choice4;
+    // Case, inner blanks and punctuation count as the accepted forms have them; accents,
+    // apostrophes and outer blanks are folded on both sides, so the revealed phrase is right.
+    const std::string typed = foldTypedAnswer(txtGAnswer.text());
+    bool right = false;
+    for (const ui::Text* form : {&choice1, &choice2, &choice3, &choice4})
+      right = right || typed == foldTypedAnswer(*form);
     txtGAnswer.setEnabled(false);
     if (right) txtGAnswer.setText(answerKey);
     txtGAnswer.setBackColor(right ? kGreen : kRed);

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "content/bank.h"
+#include "judging/typed_answer.h"
 #include "support.h"
 #include "ui/numeric.h"
 
@@ -256,8 +258,17 @@ TEST(GibberishRound2, PlayedAsQuestion8ItIsWorth10000) {
   EXPECT_TRUE(g.lblClue1.visible());
 }
 
+// The accepted forms, and what a player types of them: the revealed phrase itself, accents
+// kept or dropped, a phone keyboard's apostrophe, outer blanks.
 TEST(GibberishTyping, EachAcceptedFormIsRightAndPaysTheValueShownAtTheBuzz) {
-  for (const std::string& form : kForms1001) {
+  std::vector<std::string> typed = kForms1001;
+  typed.insert(typed.end(),
+               {
+                   kPhrase1001, "les grandes personnes sont bien étranges",
+                   " Les grandes personnes sont bien etranges. ",
+                   "les grandes personnes sont bien e\u0301tranges",  // a combining accent
+               });
+  for (const std::string& form : typed) {
     SCOPED_TRACE("typed \"" + form + "\"");
     Table t;
     ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
@@ -310,10 +321,9 @@ TEST(GibberishTyping, EachAcceptedFormIsRightAndPaysTheValueShownAtTheBuzz) {
 TEST(GibberishTyping, NearMissesAreWrongCostTheValueAndTheDrainResumes) {
   const std::string misses[] = {
       "les Grandes personnes sont bien etranges",    // a capital no form has
-      "les grandes personnes sont bien etranges ",   // one blank too many
-      "Les grandes personnes sont bien etranges. ",  // one blank short of the fourth form
-      "les grandes personnes sont bien étranges",    // an accent no form has
-      kPhrase1001,                                   // the phrase as revealed is not a form
+      "LES GRANDES PERSONNES SONT BIEN ETRANGES.",   // case still counts
+      "les grandes  personnes sont bien etranges",   // inner blanks still count
+      "Les grandes personnes sont bien etranges !",  // and punctuation
   };
   for (const std::string& miss : misses) {
     SCOPED_TRACE("typed \"" + miss + "\"");
@@ -346,6 +356,21 @@ TEST(GibberishTyping, NearMissesAreWrongCostTheValueAndTheDrainResumes) {
     EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
     EXPECT_EQ(g.txtGAnswer.text(), "");
     EXPECT_EQ(g.lblTimer.caption(), "20");
+  }
+}
+
+// Every question of the bank takes the phrase it reveals, typed as shown or as a phone types it.
+TEST(GibberishTyping, EveryRevealedPhraseIsAnAcceptedAnswer) {
+  for (int key = 1001; const content::GibberishQuestion* q = content::findGibberish(key); ++key) {
+    SCOPED_TRACE(key);
+    std::string phone(q->answer);
+    for (std::size_t at; (at = phone.find('\'')) != std::string::npos;)
+      phone.replace(at, 1, "\u2019");
+    for (const std::string& typed : {std::string(q->answer), phone}) {
+      EXPECT_TRUE(std::any_of(q->accepted.begin(), q->accepted.end(), [&](std::string_view form) {
+        return game::foldTypedAnswer(typed) == game::foldTypedAnswer(form);
+      })) << typed;
+    }
   }
 }
 
