@@ -15,19 +15,12 @@ namespace {
 
 using testing_support::Game;
 using testing_support::ordinaryTopic;
+using testing_support::playOrdinaryQuestion;
 
 content::FrmBlack& card(sim::Driver& d) {
   auto* c = content::loadedFrmBlack(d.brivazon());
   if (c == nullptr) throw std::runtime_error("no title card");
   return *c;
-}
-
-// From a topic choice, plays one ordinary question: the topic key, the card, the left seat's
-// buzz and the right answer, up to the next topic choice.
-void playOrdinaryQuestion(Game& game) {
-  game.play({"key " + ordinaryTopic(game.g())});
-  testing_support::waitForPhase(game, "Question");
-  game.play({"key q", "key " + game.g().answerKey.value(), "ok", "wait 5"});
 }
 
 // The card still holds a millisecond before `t` and has handed the question back at `t`.

@@ -26,32 +26,6 @@ const char* const kTitle4 = "Les moutons et les princes";
 const char* const kTitle9 = "Ma petit planète";
 const char* const kTitle19 = "Reposer de la vie";
 
-// After a topic key: waits until the card hands the question back, a millisecond at a time
-// around the moments a card can end (an ordinary, a round-start and a special card).
-void toQuestion(Game& game) {
-  const std::int64_t key = game.now();
-  for (int length : {2300, 4590, 6300, 10000}) {
-    if (game.now() < key + length - 2)
-      game.play({"wait " + std::to_string(key + length - 2 - game.now())});
-    while (game.now() < key + length + 2 && game.phase() != "Question" && !game.ended())
-      game.play({"wait 1"});
-    if (game.phase() == "Question" || game.ended()) return;
-  }
-}
-
-// The buzz key of a seat in play.
-std::string buzzKey(const game::FrmGame& g) {
-  return g.playerCount == 1 ? "b" : "q";
-}
-
-// From a topic choice, plays one ordinary question answered right, up to the next topic choice.
-void playOrdinaryQuestion(Game& game, const sim::Step& afterVerdict = "wait 0") {
-  game.play({"key " + ordinaryTopic(game.g())});
-  toQuestion(game);
-  game.play({"key " + buzzKey(game.g()), "key " + game.g().answerKey.value(), "ok", afterVerdict,
-             "wait 5"});
-}
-
 TEST(Schedule, NoRegularQuestionIsOfferedTwiceAndTheSpecialOnesDiffer) {
   std::set<std::string> prompts;
   for (std::uint32_t seed = 1; seed <= 200; ++seed) {
@@ -256,9 +230,7 @@ TEST(Buzz, OnlyTheSeatsInPlayBuzzAndOnlyWithLowerCaseKeys) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.names.size()) + " players, key " + c.key);
     Game game;
-    game.play(toFirstTopic(c.names));
-    game.play({"key 1"});
-    toQuestion(game);
+    toFirstQuestion(game, c.names);
     auto& g = game.g();
     const int seatBefore = g.curPlayer;
     game.play({"wait 1500"});
@@ -288,9 +260,7 @@ TEST(Buzz, OnlyTheSeatsInPlayBuzzAndOnlyWithLowerCaseKeys) {
 TEST(Answer, ARightAnswerAddsTheValueToTheBuzzingSeat) {
   Game game;
   // Presets 4 and 19: topic 1 is question 4, right answer 4, worth 3000 in round 1.
-  game.play(toFirstTopic({"Ana", "Bo", "Cy"}));
-  game.play({"key 1"});
-  toQuestion(game);
+  toFirstQuestion(game, {"Ana", "Bo", "Cy"});
   auto& g = game.g();
   ASSERT_EQ(g.questionId, 4);
   EXPECT_EQ(g.lblValue.caption(), "3000");
@@ -348,9 +318,7 @@ TEST(Answer, TheAmountIsWhatTheValueShowsAtTheKeyAndScoresAreTakenWhole) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.key) + " " + c.score + " " + c.value);
     Game game;
-    game.play(toFirstTopic({"Ana", "Bo"}));
-    game.play({"key 1"});
-    toQuestion(game);
+    toFirstQuestion(game, {"Ana", "Bo"});
     game.play({"key q",
                [c](sim::Driver& d) {
                  d.frmGame().lblQ.setCaption(c.score);
@@ -363,9 +331,7 @@ TEST(Answer, TheAmountIsWhatTheValueShowsAtTheKeyAndScoresAreTakenWhole) {
 
 TEST(Answer, TheWrongAnswerMessageQuotesTheChoiceAsLoadedNotAsShown) {
   Game game;
-  game.play(toFirstTopic({"Ana", "Bo"}, "rnd 0.07 0.5"));
-  game.play({"key 1"});
-  toQuestion(game);
+  toFirstQuestion(game, {"Ana", "Bo"}, "rnd 0.07 0.5");
   game.play({"key q", [](sim::Driver& d) { d.frmGame().lblChoice3.setCaption("autre chose"); },
              "key 1", "ok", "ok", "wait 5"});
   ASSERT_EQ(game.messages().size(), 2u);
@@ -375,9 +341,7 @@ TEST(Answer, TheWrongAnswerMessageQuotesTheChoiceAsLoadedNotAsShown) {
 TEST(Answer, AWrongAnswerTakesTheValueAndShowsTheRightChoice) {
   Game game;
   // Presets 3 and 19: topic 1 is question 3, right answer 3, worth 2000 in round 1.
-  game.play(toFirstTopic({"Ana", "Bo"}, "rnd 0.07 0.5"));
-  game.play({"key 1"});
-  toQuestion(game);
+  toFirstQuestion(game, {"Ana", "Bo"}, "rnd 0.07 0.5");
   auto& g = game.g();
   ASSERT_EQ(g.questionId, 3);
   ASSERT_EQ(g.lblValue.caption(), "2000");
@@ -434,9 +398,7 @@ TEST(Answer, AWrongAnswerTakesTheValueAndShowsTheRightChoice) {
 TEST(Countdown, NobodyBuzzesTheRightChoiceIsShownOnTheFifteenthTick) {
   Game game;
   // Presets 4 (right answer 4) and 19.
-  game.play(toFirstTopic({"Ana", "Bo"}));
-  game.play({"key 1"});
-  toQuestion(game);
+  toFirstQuestion(game, {"Ana", "Bo"});
   const std::int64_t shown = game.now();
   auto& g = game.g();
   EXPECT_EQ(g.lblTimer.caption(), "15");
@@ -477,9 +439,7 @@ TEST(Countdown, NobodyBuzzesTheRightChoiceIsShownOnTheFifteenthTick) {
 
 TEST(Countdown, TheTimeOutQuotesTheChoiceAsShownAndAHiddenCountIsShownAgain) {
   Game game;
-  game.play(toFirstTopic({"Ana", "Bo"}));
-  game.play({"key 1"});
-  toQuestion(game);
+  toFirstQuestion(game, {"Ana", "Bo"});
   auto& g = game.g();
   game.play({"wait 3500", [](sim::Driver& d) {
                d.frmGame().lblTimer.hide();
@@ -498,9 +458,7 @@ TEST(Countdown, TheTimeOutQuotesTheChoiceAsShownAndAHiddenCountIsShownAgain) {
 TEST(Countdown, ABuzzWithoutAnAnswerIsChargedOnTheSixthTick) {
   Game game;
   // Presets 3 (right answer 3, "un éléphant", 2000) and 19; three players, the middle buzzes.
-  game.play(toFirstTopic({"Ana", "Bo", "Cy"}, "rnd 0.07 0.5"));
-  game.play({"key 1"});
-  toQuestion(game);
+  toFirstQuestion(game, {"Ana", "Bo", "Cy"}, "rnd 0.07 0.5");
   const std::int64_t shown = game.now();
   auto& g = game.g();
   game.play({"wait 2500", "key b"});
@@ -561,9 +519,7 @@ TEST(Countdown, ABuzzWithoutAnAnswerChargesTheSeatThatBuzzedForEverySeatInPlay) 
     SCOPED_TRACE(std::to_string(c.names.size()) + " players, key " + c.key);
     Game game;
     // Preset 3 (worth 2000) stands as topic 1.
-    game.play(toFirstTopic(c.names, "rnd 0.07 0.5"));
-    game.play({"key 1"});
-    toQuestion(game);
+    toFirstQuestion(game, c.names, "rnd 0.07 0.5");
     game.play({"wait 500", "key " + c.key, "wait 6000", "ok", "ok", "wait 5"});
     auto& g = game.g();
     for (int seat = 1; seat <= 3; ++seat)
@@ -573,9 +529,7 @@ TEST(Countdown, ABuzzWithoutAnAnswerChargesTheSeatThatBuzzedForEverySeatInPlay) 
 
 TEST(ScoreFlash, ScoresChangedWithinTheSameTwoSecondsReturnToRestTogether) {
   Game game;
-  game.play(toFirstTopic({"Ana", "Bo"}));
-  game.play({"key 1"});
-  toQuestion(game);
+  toFirstQuestion(game, {"Ana", "Bo"});
   // A right answer for the left seat, then a second later a loss on the right seat.
   game.play({"key q", "key 4", "ok"});
   const std::int64_t verdict = game.now();
@@ -702,9 +656,7 @@ TEST(GibberishLayout, AtQuestionEightTheAmountIsDoubledThoughTheRoundDisplayStil
 
 TEST(RoundDisplay, TheSameQuestionIsWorthHalfInRoundOne) {
   Game game;
-  game.play(toFirstTopic({"Ana", "Bo"}, "rnd 0.2 0.5"));
-  game.play({"key 1"});
-  toQuestion(game);
+  toFirstQuestion(game, {"Ana", "Bo"}, "rnd 0.2 0.5");
   game.play({"wait 10"});
   auto& g = game.g();
   ASSERT_EQ(g.questionId, 8);
@@ -717,9 +669,7 @@ TEST(RoundDisplay, TheSameQuestionIsWorthHalfInRoundOne) {
 
 TEST(MessageBoxes, KeysPressedWhileABoxIsOpenChangeNothing) {
   Game game;
-  game.play(toFirstTopic({"Ana", "Bo"}, "rnd 0.07 0.5"));
-  game.play({"key 1"});
-  toQuestion(game);
+  toFirstQuestion(game, {"Ana", "Bo"}, "rnd 0.07 0.5");
   auto& g = game.g();
   game.play({"key q", "key 2", "key 3", "key p", "key 1", "key Q", "ok",
              [](sim::Driver& d) { EXPECT_EQ(d.openBoxes(), 1); },
@@ -738,9 +688,7 @@ TEST(MessageBoxes, KeysPressedWhileABoxIsOpenChangeNothing) {
 
 TEST(MessageBoxes, EnterAndSpaceCloseABoxLikeOk) {
   Game game;
-  game.play(toFirstTopic({"Ana", "Bo"}, "rnd 0.07 0.5"));
-  game.play({"key 1"});
-  toQuestion(game);
+  toFirstQuestion(game, {"Ana", "Bo"}, "rnd 0.07 0.5");
   game.play({"key p", "key 1", "key ENTER", "key SPACE", "wait 5"});
   EXPECT_EQ(game.messages().size(), 2u);
   EXPECT_EQ(game.phase(), "CTopic1");
@@ -767,9 +715,7 @@ TEST(Keys, EscapeEndsTheGameInEveryPhase) {
   for (const char* buzz : {"", "key q"}) {
     SCOPED_TRACE(buzz);
     Game game;
-    game.play(toFirstTopic({"Ana", "Bo"}));
-    game.play({"key 1"});
-    toQuestion(game);
+    toFirstQuestion(game, {"Ana", "Bo"});
     game.play({"wait 500", buzz});
     EXPECT_EQ(game.phase(), *buzz ? "Answer" : "Question");
     game.play({"key ESC", "wait 10000"});

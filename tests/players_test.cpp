@@ -216,72 +216,44 @@ TEST(NamePrompts, KeysPressedBeforeTheNameBoxShowsAreLost) {
   EXPECT_TRUE(game.messages().empty());
 }
 
-struct Seats {
-  std::string left, middle, right;  // name tags; "-" for a tag that stays hidden
-  bool q, b, p;                     // score boxes shown
-};
-
-void expectSeats(Game& game, const Seats& s) {
-  auto tag = [](const ui::Label& l) { return l.visible() ? l.caption() : std::string("-"); };
-  EXPECT_EQ(tag(game.g().lblName10), s.left);
-  EXPECT_EQ(tag(game.g().lblName20), s.middle);
-  EXPECT_EQ(tag(game.g().lblName30), s.right);
-  EXPECT_EQ(game.g().lblQ.visible(), s.q);
-  EXPECT_EQ(game.g().lblB.visible(), s.b);
-  EXPECT_EQ(game.g().lblP.visible(), s.p);
-  for (auto* score : {&game.g().lblQ, &game.g().lblB, &game.g().lblP})
-    EXPECT_EQ(score->caption(), "0") << score->name();
-}
-
-TEST(Names, OnePlayerSitsInTheMiddle) {
-  Game typed;
-  typed.play(testing_support::toFirstTopic({"Zoé"}));
-  expectSeats(typed, {"-", "Zoé", "-", false, true, false});
-  EXPECT_TRUE(typed.messages().empty());
-
-  Game empty;
-  empty.play(testing_support::toFirstTopic({""}));
-  expectSeats(empty, {"-", "Fleure", "-", false, true, false});
-  EXPECT_EQ(
-      empty.messages(),
-      (std::vector<std::string>{"Pas de nom!|Pas de nom?  Nous allons tu appeller une Fleure."}));
-}
-
-TEST(Names, TwoPlayersSitLeftAndRightAndTheMiddleStaysEmpty) {
-  Game typed;
-  typed.play(testing_support::toFirstTopic({"Ana", "Bo"}));
-  expectSeats(typed, {"Ana", "-", "Bo", true, false, true});
-  EXPECT_EQ(typed.g().lblName20.caption(), "");
-  EXPECT_TRUE(typed.messages().empty());
-
-  Game empty;
-  empty.play(testing_support::toFirstTopic({"", ""}));
-  expectSeats(empty, {"Oiseau", "-", "Pomme", true, false, true});
-  EXPECT_EQ(empty.messages(), (std::vector<std::string>{
-                                  "Pas de nom!|Pas de nom?  Nous allons tu appeller un Oiseau.",
-                                  "Pas de nom!|Pas de nom?  Nous allons tu appeller un Pomme."}));
-}
-
-TEST(Names, ThreePlayersFillTheSeatsFromLeftToRight) {
-  Game typed;
-  typed.play(testing_support::toFirstTopic({"Ana", "Bo", "Cy"}));
-  expectSeats(typed, {"Ana", "Bo", "Cy", true, true, true});
-  EXPECT_TRUE(typed.messages().empty());
-
-  Game empty;
-  empty.play(testing_support::toFirstTopic({"", "", ""}));
-  expectSeats(empty, {"Oiseau", "François", "Pierre", true, true, true});
-  EXPECT_EQ(empty.messages(),
-            (std::vector<std::string>{"Pas de nom!|Pas de nom?  Nous allons tu appeller un Oiseau.",
-                                      "Pas de nom!|Pas de nom?  Nous allons tu appeller François.",
-                                      "Pas de nom!|Pas de nom?  Nous allons tu appeller Pierre."}));
-
-  Game mixed;
-  mixed.play(testing_support::toFirstTopic({"Ana", "", "Cy"}));
-  expectSeats(mixed, {"Ana", "François", "Cy", true, true, true});
-  EXPECT_EQ(
-      mixed.messages(),
-      (std::vector<std::string>{"Pas de nom!|Pas de nom?  Nous allons tu appeller François."}));
+// One player sits in the middle, two left and right, three from left to right; an empty name
+// gets the seat's default name with its "Pas de nom!" box; an empty seat shows no tag or score.
+TEST(Names, EachNameLandsOnItsSeatOrGetsItsSeatsDefault) {
+  auto box = [](const std::string& who) {
+    return "Pas de nom!|Pas de nom?  Nous allons tu appeller " + who + ".";
+  };
+  struct Case {
+    std::vector<std::string> typed;
+    std::vector<std::string> tags;  // left, middle, right; "-" for a tag that stays hidden
+    std::vector<std::string> boxes;
+  };
+  const Case cases[] = {
+      {{"Zoé"}, {"-", "Zoé", "-"}, {}},
+      {{""}, {"-", "Fleure", "-"}, {box("une Fleure")}},
+      {{"Ana", "Bo"}, {"Ana", "-", "Bo"}, {}},
+      {{"", ""}, {"Oiseau", "-", "Pomme"}, {box("un Oiseau"), box("un Pomme")}},
+      {{"Ana", "Bo", "Cy"}, {"Ana", "Bo", "Cy"}, {}},
+      {{"", "", ""},
+       {"Oiseau", "François", "Pierre"},
+       {box("un Oiseau"), box("François"), box("Pierre")}},
+      {{"Ana", "", "Cy"}, {"Ana", "François", "Cy"}, {box("François")}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.typed));
+    Game game;
+    game.play(testing_support::toFirstTopic(c.typed));
+    auto& g = game.g();
+    const ui::Label* tags[] = {&g.lblName10, &g.lblName20, &g.lblName30};
+    const ui::Label* scores[] = {&g.lblQ, &g.lblB, &g.lblP};
+    for (std::size_t seat = 0; seat < 3; ++seat) {
+      const bool inPlay = c.tags[seat] != "-";
+      EXPECT_EQ(tags[seat]->visible() ? tags[seat]->caption() : "-", c.tags[seat]);
+      if (!inPlay) EXPECT_EQ(tags[seat]->caption(), "");
+      EXPECT_EQ(scores[seat]->visible(), inPlay) << scores[seat]->name();
+      EXPECT_EQ(scores[seat]->caption(), "0") << scores[seat]->name();
+    }
+    EXPECT_EQ(game.messages(), c.boxes);
+  }
 }
 
 TEST(Names, TheDefaultNameLandsOnlyAfterItsBoxIsClosed) {

@@ -19,6 +19,7 @@
 #include "content/frm_black.h"
 #include "game/brivazon.h"
 #include "game/frm_game.h"
+#include "game/inventory.h"
 #include "sim/driver.h"
 
 namespace ui {
@@ -30,14 +31,15 @@ inline void PrintTo(Color c, std::ostream* os) {
 
 namespace testing_support {
 
-// The colours a player sees, as the tests expect them.
-inline constexpr ui::Color kGreen{0, 255, 0};
-inline constexpr ui::Color kRed{255, 0, 0};
-inline constexpr ui::Color kYellow{255, 255, 0};
-inline constexpr ui::Color kWhite{255, 255, 255};
-inline constexpr ui::Color kScoreRest{128, 255, 255};
-inline constexpr ui::Color kRound1{255, 192, 128};
-inline constexpr ui::Color kRound2{128, 128, 255};
+// The colours with a meaning, as the game's inventory gives them (the transcripts pin their
+// values).
+inline constexpr ui::Color kGreen = game::kGreen;
+inline constexpr ui::Color kRed = game::kRed;
+inline constexpr ui::Color kYellow = game::kYellowChoice;
+inline constexpr ui::Color kWhite = game::kWhiteBox;
+inline constexpr ui::Color kScoreRest = game::kScoreRest;
+inline constexpr ui::Color kRound1 = game::kRound1Colour;
+inline constexpr ui::Color kRound2 = game::kRound2Colour;
 
 class Game {
  public:
@@ -118,6 +120,39 @@ inline void waitForPhase(Game& game, std::string_view phase, int step = 100, int
     game.play({"wait " + std::to_string(step)});
 }
 
+// After a topic key: waits until the card hands the question back, a millisecond at a time
+// around the moments a card can end (an ordinary, a round-start and a special card), so the
+// game stands at the very millisecond the question came on screen.
+inline void toQuestion(Game& game) {
+  const std::int64_t key = game.now();
+  for (int length : {2300, 4590, 6300, 10000}) {
+    if (game.now() < key + length - 2)
+      game.play({"wait " + std::to_string(key + length - 2 - game.now())});
+    while (game.now() < key + length + 2 && game.phase() != "Question" && !game.ended())
+      game.play({"wait 1"});
+    if (game.phase() == "Question" || game.ended()) return;
+  }
+}
+
+// From start-up to the first question on screen: the names, then topic `topic`.
+inline void toFirstQuestion(Game& game, const std::vector<std::string>& names,
+                            std::string presets = "rnd 0.1 0.5", int topic = 1) {
+  game.play(toFirstTopic(names, std::move(presets)));
+  game.play({"key " + std::to_string(topic)});
+  toQuestion(game);
+}
+
+// From a topic choice, plays one ordinary question answered right by the first seat in play a
+// tenth of a second after it came on screen (the window's colour follows the round by then), up
+// to the next topic choice; `afterVerdict` runs once the verdict's box is closed.
+inline void playOrdinaryQuestion(Game& game, const sim::Step& afterVerdict = "wait 0") {
+  game.play({"key " + ordinaryTopic(game.g())});
+  toQuestion(game);
+  const std::string buzz = game.g().playerCount == 1 ? "b" : "q";
+  game.play({"wait 100", "key " + buzz, "key " + game.g().answerKey.value(), "ok", afterVerdict,
+             "wait 5"});
+}
+
 // Players seated at a game, with a clock counted from the moment the last question came on
 // screen.
 class Table {
@@ -139,7 +174,7 @@ class Table {
   // Chooses topic k and waits until its question is on screen.
   void choose(int k) {
     game.play({"key " + std::to_string(k)});
-    waitForPhase(game, "Question", 10, 20000);
+    toQuestion(game);
     ASSERT_EQ(game.phase(), "Question");
     shownAt = game.lastTime("phase \"Question\"");
   }
