@@ -13,6 +13,7 @@ the game's own, inside the font as in the page's style sheet.
 """
 import argparse
 import pathlib
+import re
 import shutil
 import sys
 
@@ -21,32 +22,21 @@ from fontTools.ttLib import TTFont
 
 SOURCE = pathlib.Path(__file__).resolve().parent.parent
 
-# (Debian package, installed file, file in the site, family in the site or None to keep it)
-FACES = [
-    ("fonts-liberation2", "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
-     "BrivazonSans-Regular", "Brivazon Sans"),
-    ("fonts-liberation2", "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
-     "BrivazonSans-Bold", "Brivazon Sans"),
-    ("fonts-liberation2", "/usr/share/fonts/truetype/liberation2/LiberationSans-BoldItalic.ttf",
-     "BrivazonSans-BoldItalic", "Brivazon Sans"),
-    ("fonts-liberation2", "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf",
-     "BrivazonSerif-Regular", "Brivazon Serif"),
-    ("fonts-liberation2", "/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf",
-     "BrivazonSerif-Bold", "Brivazon Serif"),
-    ("fonts-liberation2", "/usr/share/fonts/truetype/liberation2/LiberationSerif-Italic.ttf",
-     "BrivazonSerif-Italic", "Brivazon Serif"),
-    ("fonts-liberation2", "/usr/share/fonts/truetype/liberation2/LiberationSerif-BoldItalic.ttf",
-     "BrivazonSerif-BoldItalic", "Brivazon Serif"),
-    ("fonts-comic-neue", "/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf",
-     "ComicNeue-Regular", None),
-    ("fonts-dancingscript", "/usr/share/fonts/opentype/dancingscript/DancingScript-Regular.otf",
-     "BrivazonScript-Regular", "Brivazon Script"),
-    ("fonts-texgyre",
-     "/usr/share/texmf/fonts/opentype/public/tex-gyre/texgyrechorus-mediumitalic.otf",
-     "BrivazonChorus-MediumItalic", "Brivazon Chorus"),
-    ("fonts-dejavu-core", "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf",
-     "DejaVuSerif-Bold", None),
-]
+FACES_DEF = SOURCE / "ui" / "faces.def"
+ROW = re.compile(r'^FACE\((.*)\)\s*$')
+STRING = re.compile(r'"([^"]*)"')
+
+
+def faces():
+    """The FACE rows of the one list of the game's faces: (package, installed file, family,
+    file in the site, family in the site, CSS weight, CSS style)."""
+    rows = []
+    for line in FACES_DEF.read_text(encoding="utf-8").splitlines():
+        match = ROW.match(line)
+        if match:
+            rows.append(tuple(STRING.findall(match.group(1))))
+    return rows
+
 
 # Latin letters with their accents, punctuation, the euro.
 RANGES = [(0x20, 0x7E), (0xA0, 0x24F), (0x2010, 0x2027), (0x2030, 0x203A), (0x20AC, 0x20AC)]
@@ -102,28 +92,34 @@ def main():
     options.desubroutinize = True
     options.drop_tables += ["FFTM"]
     unicodes = characters()
-    missing = [f"{package} ({path})" for package, path, _, _ in FACES
-               if not pathlib.Path(path).exists()]
+    rows = faces()
+    missing = [f"{row[0]} ({row[1]})" for row in rows if not pathlib.Path(row[1]).exists()]
     if missing:
         sys.exit("Missing fonts: install " + ", ".join(missing))
     packages = []
-    for package, path, out_name, family in FACES:
+    css = []
+    for package, path, family, out_name, site_family, weight, style in rows:
         font = TTFont(path)
         subsetter = subset.Subsetter(options)
         subsetter.populate(unicodes=unicodes)
         subsetter.subset(font)
-        if family:
-            rename(font, family)
+        if site_family != family:
+            rename(font, site_family)
         font.flavor = "woff2"
         font.save(args.out / f"{out_name}.woff2")
+        css.append(f'@font-face {{ font-family: "{site_family}"; src: url(fonts/{out_name}.woff2)'
+                   f' format("woff2"); font-weight: {weight}; font-style: {style}; }}')
         if package not in packages:
             packages.append(package)
+    (args.out / "faces.css").write_text(
+        "/* The game's faces, subset for the page (written by web/fonts.py). */\n"
+        + "\n".join(css) + "\n", encoding="utf-8")
     licences = args.out / "LICENSES"
     licences.mkdir(exist_ok=True)
     lines = ["The page's fonts are subsets of these faces, under these licences. Where a",
              "licence reserves a face's name, the subset carries a name of the game's own:",
              ""]
-    for package, path, out_name, family in FACES:
+    for package, path, _, out_name, _, _, _ in rows:
         lines.append(f"  {out_name}.woff2: from {pathlib.Path(path).name} ({package}),"
                      f" licence in LICENSES/{package}.txt")
     (args.out / "README.txt").write_text("\n".join(lines) + "\n", encoding="utf-8")

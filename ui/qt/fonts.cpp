@@ -5,6 +5,7 @@
 // Bundled faces: registration from the resources and the choice of family for a layout face.
 #include "ui/qt/fonts.h"
 
+#include "ui/faces.h"
 #include "ui/qt/qstring.h"
 
 #include <QDirIterator>
@@ -13,33 +14,9 @@
 #include <QResource>
 #include <QtGlobal>
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace ui::qt {
-
-namespace {
-
-struct Face {
-  std::string_view layout;
-  const char* family;
-};
-
-// Metric-compatible faces where one exists, so captions break and fit as they were laid out.
-constexpr std::array kFaces{
-    Face{"Arial", "Liberation Sans"},
-    Face{"MS Sans Serif", "Liberation Sans"},
-    Face{"Times New Roman", "Liberation Serif"},
-    Face{"Comic Sans MS", "Comic Neue"},
-    Face{"Lucida Handwriting", "Dancing Script"},
-    Face{"Lucida Calligraphy", "TeX Gyre Chorus"},
-    Face{"Lucida Bright", "DejaVu Serif"},
-};
-
-constexpr const char* kDefaultFamily = "Liberation Sans";
-constexpr float kDefaultPoints = 8.25f;
-
-}  // namespace
 
 int registerFonts() {
   static const int failures = [] {
@@ -65,17 +42,14 @@ int registerFonts() {
 }
 
 QString familyFor(std::string_view face) {
-  if (face.empty()) return QString::fromLatin1(kDefaultFamily);
-  for (const Face& f : kFaces)
-    if (f.layout == face) return QString::fromLatin1(f.family);
+  if (const BundledFace* bundled = bundledFace(face)) return toQString(bundled->family);
   // A face the build does not bundle: whatever the system has under that name, or its nearest.
   return toQString(face);
 }
 
 QFont fontFor(const FontStyle& layout) {
-  const float points = layout.face.empty() ? kDefaultPoints : layout.points;
   QFont font(familyFor(layout.face));
-  font.setPixelSize(std::max(1, qRound(points * 96.0f / 72.0f)));
+  font.setPixelSize(std::max(1, fontPixels(layout)));
   font.setWeight(static_cast<QFont::Weight>(std::clamp(layout.weight, 1, 1000)));
   font.setItalic(layout.italic);
   return font;

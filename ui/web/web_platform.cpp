@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "ui/element.h"
+#include "ui/faces.h"
 #include "ui/form.h"
 #include "ui/legibility.h"
 #include "ui/timer.h"
@@ -34,9 +35,9 @@ EM_JS(void, brivazon_destroy_form, (int id), { BrivazonPage.destroyForm(id); });
 EM_JS(void, brivazon_show_form, (int id), { BrivazonPage.showForm(id); });
 EM_JS(void, brivazon_form_back, (int id, int back), { BrivazonPage.formBack(id, back); });
 EM_JS(void, brivazon_create_element, (int form, int index, int isBox, const char* name,
-                                      const char* face, double pixels, int weight, int italic,
+                                      const char* family, double pixels, int weight, int italic,
                                       int centred, int autoSize, int wrap), {
-  BrivazonPage.createElement(form, index, isBox, UTF8ToString(name), UTF8ToString(face), pixels,
+  BrivazonPage.createElement(form, index, isBox, UTF8ToString(name), UTF8ToString(family), pixels,
                              weight, italic, centred, autoSize, wrap);
 });
 EM_JS(void, brivazon_set_text, (int form, int index, const char* text, int size), {
@@ -61,9 +62,10 @@ EM_JS(void, brivazon_set_state, (int form, int index, int visible, int enabled),
   BrivazonPage.setState(form, index, visible, enabled);
 });
 EM_JS(void, brivazon_focus, (int form, int index), { BrivazonPage.focus(form, index); });
-EM_JS(double, brivazon_measure, (const char* face, double pixels, int weight, int italic,
+EM_JS(double, brivazon_measure, (const char* family, double pixels, int weight, int italic,
                                  const char* text, int size), {
-  return BrivazonPage.measure(UTF8ToString(face), pixels, weight, italic, UTF8ToString(text, size));
+  return BrivazonPage.measure(UTF8ToString(family), pixels, weight, italic,
+                              UTF8ToString(text, size));
 });
 EM_JS(void, brivazon_open_dialog, (const char* title, int titleSize, const char* text,
                                    int textSize, double left, double top, double width,
@@ -86,13 +88,6 @@ enum KeyKind { kChar = 0, kEnter = 1, kEscape = 2, kBackspace = 3, kOther = 4 };
 
 int rgb(const std::optional<Color>& c) {
   return c ? (c->r << 16) | (c->g << 8) | c->b : -1;
-}
-
-// Points to CSS pixels, and the default face of the layer, as the desktop sizes them.
-constexpr float kDefaultPoints = 8.25f;
-int pixelsOf(const FontStyle& font) {
-  const float points = font.face.empty() ? kDefaultPoints : font.points;
-  return static_cast<int>(std::lround(points * 96.0 / 72.0));
 }
 
 // Where a box stands in pixels: the window's own place for it, clear of what a player must
@@ -253,8 +248,8 @@ void WebPlatform::beep() {
 
 float WebPlatform::measureText(const Label& label, std::string_view text) {
   const FontStyle& font = label.layout().font;
-  const std::string face(font.face);
-  const double width = brivazon_measure(face.c_str(), pixelsOf(font), font.weight, font.italic,
+  const std::string family = siteFontFamily(font.face);
+  const double width = brivazon_measure(family.c_str(), fontPixels(font), font.weight, font.italic,
                                         text.data(), static_cast<int>(text.size()));
   return static_cast<float>(std::ceil(width)) * kTwipsPerPixel;
 }
@@ -271,10 +266,10 @@ void WebPlatform::formCreated(Form& form) {
   for (Element* e : form.elements()) {
     const ElementLayout& layout = e->layout();
     const std::string elementName(layout.name);
-    const std::string face(layout.font.face);
+    const std::string family = siteFontFamily(layout.font.face);
     const bool isBox = layout.kind == Kind::TextBox;
-    brivazon_create_element(id, e->index(), isBox, elementName.c_str(), face.c_str(),
-                            pixelsOf(layout.font), layout.font.weight, layout.font.italic,
+    brivazon_create_element(id, e->index(), isBox, elementName.c_str(), family.c_str(),
+                            fontPixels(layout.font), layout.font.weight, layout.font.italic,
                             layout.align == Align::Centre, layout.autoSize, !layout.autoSize);
     for (Property p :
          {Property::Caption, Property::Geometry, Property::BackColor, Property::Visible})
@@ -360,7 +355,7 @@ void WebPlatform::fitText(const Element& element) {
   const int form = formId(element.form());
   if (form < 0 || form != displayed_ || !element.visible()) return;
   const int index = element.index();
-  const int natural = pixelsOf(element.layout().font);
+  const int natural = fontPixels(element.layout().font);
   // A box being typed in keeps its size; one that shows a phrase shows all of it.
   const bool box = element.layout().kind == Kind::TextBox;
   const Room room =
