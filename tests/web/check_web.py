@@ -171,6 +171,15 @@ class Page:
         self.wait_for(lambda: self.js("return !!(window.BrivazonPage && "
                                       "BrivazonPage.stats.firstPaint)"), 10, what)
 
+    def one_player(self, name):
+        """A game for one player: the count, then the name once its box is up."""
+        self.press("1")
+        self.settle()
+        time.sleep(0.3)
+        self.type(name)
+        self.press("ENTER")
+        self.settle()
+
     def wait_phase(self, phase, what, timeout=10):
         self.wait_for(lambda: self.js("return BrivazonPage.stats.journal.some("
                                       "e => e.what === arguments[0])", "phase " + phase),
@@ -640,17 +649,14 @@ def full_screen(page, out, problems):
     page.wait_for(lambda: state()["full"], 2, "full screen after the button")
     if state()["keys"]:
         problems.append("the game heard Alt+Enter")
-    page.press("2")
+    page.press("1")
     page.settle()
     page.wait_for(lambda: page.js("return document.activeElement.tagName === 'INPUT'"), 2,
                   "the name box, with the keyboard, after the button")
     page.press("ESC")
     page.wait_for(lambda: not state()["full"], 2, "leaving full screen after Escape")
-    for name in ["Zoé", "Léo"]:
-        page.type(name)
-        page.press("ENTER")
-        page.settle()
-        time.sleep(0.3)
+    page.type("Zoé")
+    page.press("ENTER")
     page.wait_phase("CTopic1", "the game to go on to the topics after Escape left full screen")
     print("full screen: Alt+Enter and the button enter and leave it, Escape leaves it; the game "
           "plays on")
@@ -737,12 +743,7 @@ def screen_reader(page, out, problems):
 def hidden_page(page, out, problems):
     """Another tab in front hides the page: its game pauses (its clock stops, no timer fires,
     no burst of late ticks when it is shown again) and goes on from where it stopped."""
-    page.press("1")
-    page.settle()
-    time.sleep(0.3)
-    page.type("Zoé")
-    page.press("ENTER")
-    page.settle()
+    page.one_player("Zoé")
     # The welcome card slides on a 10 ms timer: hidden in the middle of it.
     time.sleep(0.3)
     game_tab = page.driver.current_window_handle
@@ -801,11 +802,7 @@ def offline(site, out):
         page.driver.get(url)
         page.wait_shown("the first screen with the server stopped")
         paint = page.js("return BrivazonPage.stats.firstPaint")
-        page.press("1")
-        page.settle()
-        time.sleep(0.3)
-        page.type("Ana")
-        page.press("ENTER")
+        page.one_player("Ana")
         page.wait_phase("CTopic1", "the topics")
         page.press("1")
         page.wait_phase("Question", "the first question with the server stopped")
@@ -830,11 +827,7 @@ def figures(url, site, out):
         try:
             paints.append(page.js("return BrivazonPage.stats.firstPaint"))
             if len(paints) == 3:
-                page.press("1")
-                page.settle()
-                time.sleep(0.3)
-                page.type("Ana")
-                page.press("ENTER")
+                page.one_player("Ana")
                 page.wait_phase("CTopic1", "the topic choice")
                 time.sleep(0.5)
                 calls = page.js("return BrivazonPage.stats.timerCallbacks")
