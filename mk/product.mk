@@ -10,11 +10,15 @@
 #                      on them all (no error, warning or informational tag may show)
 #   make screenshots   plays docs/screenshots/*.shots on the headless game and paints each shot
 #                      with the game's own renderer into docs/screenshots/NAME.png
-#   make icons         renders the icon's PNG sizes again from its SVG drawing
+#   make icons         renders the icon's PNG sizes again from its SVG drawing (the desktop's,
+#                      and the installed page's, with its maskable one)
 
 DEB_BUILD ?= build/deb
 ICON := packaging/icons/org.brivazon.Brivazon
-ICON_SIZES := 16 24 32 48 64 128 256
+ICON_SIZES := 16 24 32 48 64 128 256 192 512
+# The maskable icon of the installed page: the drawing within the middle 62.5 %, on the page's
+# black, so that any mask a phone cuts (a circle, a squircle) leaves all of it.
+ICON_MASKABLE := -w 320 -h 320 --page-width 512 --page-height 512 --left 96 --top 96 -b '\#000000'
 
 .PHONY: deb deb-deps screenshots icons
 
@@ -47,3 +51,4 @@ icons:
 	for size in $(ICON_SIZES); do \
 	  rsvg-convert -w $$size -h $$size $(ICON).svg -o $(ICON)-$$size.png || exit 1; \
 	done
+	rsvg-convert $(ICON_MASKABLE) $(ICON).svg -o $(ICON)-maskable.png

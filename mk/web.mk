@@ -11,7 +11,8 @@
 #   make test-web     the runner built for Node.js replays every scenario byte for byte
 #   make check-web    plays whole games in headless Chromium with real keys; screenshots in
 #                     build/web/check
-#   make web-figures  the page's figures: size, first paint, countdown accuracy, idle wake-ups
+#   make web-figures  the page's figures: size, first paint, countdown accuracy, idle wake-ups,
+#                     the installed page's second start from its cache
 
 WEB_BUILD := build/web
 WEB_SITE := $(WEB_BUILD)/site

@@ -15,9 +15,12 @@ loads, its keys are real key events, its waits are real time. What the page did 
 message boxes, beeps, the end) must be what the scenario's transcript says, in the same
 order, at nearly the same times; its `dump` is checked against the page's elements (texts,
 visibility, colours, places); a stray key pressed before every OK must be lost; every beep
-must play a tone; no text may ever be cut off. The other checks end fresh games with Escape in
-several phases (one name typed with a dead key), enter and leave full screen, read the page as
-a screen reader does, and hide the page behind another tab. Screenshots go to --out.
+must play a tone; no text may ever be cut off; the end must show the final scores. The other
+checks end fresh games with Escape in several phases (one name typed with a dead key), enter
+and leave full screen (Escape there leaving it only), read the page as a screen reader does,
+hide the page behind another tab, show it on a phone and at 800x600 (the whole scene on
+screen, the full-screen button off it), and install it, load it slowly and play it with the
+server stopped. Screenshots go to --out.
 
 Debian's Python modules (selenium) import only under /usr/bin/python3.
 """
@@ -162,8 +165,25 @@ class Page:
             "source": "globalThis.__brivazonTest = " + json.dumps(hook) + ";"
                       + (CUT_WATCH if watch else "")})
         self.driver.get(url)
+        self.wait_shown()
+
+    def wait_shown(self, what="the first screen"):
         self.wait_for(lambda: self.js("return !!(window.BrivazonPage && "
-                                      "BrivazonPage.stats.firstPaint)"), 10, "the first screen")
+                                      "BrivazonPage.stats.firstPaint)"), 10, what)
+
+    def one_player(self, name):
+        """A game for one player: the count, then the name once its box is up."""
+        self.press("1")
+        self.settle()
+        time.sleep(0.3)
+        self.type(name)
+        self.press("ENTER")
+        self.settle()
+
+    def wait_phase(self, phase, what, timeout=10):
+        self.wait_for(lambda: self.js("return BrivazonPage.stats.journal.some("
+                                      "e => e.what === arguments[0])", "phase " + phase),
+                      timeout, what)
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
@@ -304,6 +324,33 @@ def check_dump(page, want):
             px = float(w[field]) / 15
             if abs(float(g[field].rstrip("px") or 0) - px) > 0.01:
                 problems.append(f"{name}: {field} {g[field]}, want {px}px")
+    return problems
+
+
+def layout(page):
+    """Where the scene and the full-screen button stand, and what of the page is on screen
+    (the visual viewport, in the page's coordinates)."""
+    return page.js("""
+      const box = id => { const r = document.getElementById(id).getBoundingClientRect();
+                          return [r.left, r.top, r.right, r.bottom]; };
+      const v = visualViewport;
+      return {scene: box('scene'), button: box('fullscreen'), page: [innerWidth, innerHeight],
+              view: [v.offsetLeft, v.offsetTop, v.offsetLeft + v.width, v.offsetTop + v.height],
+              full: !!document.fullscreenElement,
+              keys: BrivazonPage.stats.journal.filter(e => e.what.startsWith('key ')).length};""")
+
+
+def placement_problems(s, how):
+    """The scene whole on screen, as large as it can be while nothing of it is under the
+    full-screen button; the button on screen too."""
+    (l, t, r, b), (vl, vt, vr, vb), (bl, bt, br, bb) = s["scene"], s["view"], s["button"]
+    problems = []
+    if min(l, bl) < vl - 1 or min(t, bt) < vt - 1 or max(r, br) > vr + 1 or max(b, bb) > vb + 1:
+        problems.append(f"{how}: the scene or the button is not all on screen: {s}")
+    if bl < r and br > l and bt < b and bb > t:
+        problems.append(f"{how}: the full-screen button covers the scene: {s}")
+    if (r - l) / 640 < 0.9 * min((vr - vl) / 640, (vb - vt) / 480):
+        problems.append(f"{how}: the scene is far smaller than the screen: {s}")
     return problems
 
 
@@ -470,6 +517,15 @@ def whole_game(url, out, runner):
         page.wait_for(lambda: page.js("return !document.getElementById('over').hidden"), 5,
                       "the end of the game")
         page.shot(out, "game-99-end")
+        # The end shows each player's final score: the winner's is the one the last box said.
+        count = int(next(arg for name, arg in commands if name == "key"))
+        names = [arg for name, arg in commands if name == "type"][:count]
+        winner = next(list(m.groups()) for _, w in reversed(want)
+                      if (m := re.search(r"([^|\s]+) a gagné! \S+ avait (\d+) points", w)))
+        scores = page.js("return [...document.querySelectorAll('#scores tr')].map("
+                         "r => [...r.cells].map(c => c.textContent))")
+        if [r[0] for r in scores] != names or winner not in scores:
+            problems.append(f"the end shows the scores {scores}, not {names}'s with {winner}")
         journal_problems, worst = compare_events(page.journal(), want, actions)
         problems += journal_problems
         problems += [f"text not shown whole: {c}" for c in cut_texts(page)]
@@ -573,24 +629,14 @@ def page_check(what, draws):
 
 @page_check("full screen", [0.1, 0.5, 0.9])
 def full_screen(page, out, problems):
-    """Alt+Enter and the button enter and leave the browser's full screen; the scene fills it,
-    scaled as a whole and centred; the game hears neither, and keys still reach it there."""
+    """Alt+Enter and the button enter and leave the browser's full screen; the scene fills it
+    but for the button's corner; the game hears neither, and keys still reach it there. In full
+    screen, Escape leaves it and the game goes on."""
     alt_enter = {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "modifiers": 1}
-
-    def state():
-        return page.js("""
-          const r = document.getElementById('scene').getBoundingClientRect();
-          return {full: !!document.fullscreenElement, w: innerWidth, h: innerHeight,
-                  left: r.left, top: r.top, right: innerWidth - r.right,
-                  bottom: innerHeight - r.bottom, scale: r.width / 640,
-                  keys: BrivazonPage.stats.journal.filter(
-                    e => e.what.startsWith('key ')).length};""")
+    state = functools.partial(layout, page)
 
     def fills(s, how):
-        want = min(s["w"] / 640, s["h"] / 480)
-        if abs(s["scale"] - want) > 0.001 or abs(s["left"] - s["right"]) > 1 \
-                or abs(s["top"] - s["bottom"]) > 1:
-            problems.append(f"{how}: the scene is not scaled and centred in the page: {s}")
+        problems.extend(placement_problems(s, how))
 
     page.dispatch(alt_enter)
     page.wait_for(lambda: state()["full"], 2, "full screen after Alt+Enter")
@@ -603,11 +649,36 @@ def full_screen(page, out, problems):
     page.wait_for(lambda: state()["full"], 2, "full screen after the button")
     if state()["keys"]:
         problems.append("the game heard Alt+Enter")
-    page.press("2")
+    page.press("1")
     page.settle()
     page.wait_for(lambda: page.js("return document.activeElement.tagName === 'INPUT'"), 2,
                   "the name box, with the keyboard, after the button")
-    print("full screen: Alt+Enter and the button enter and leave it; the game plays on")
+    page.press("ESC")
+    page.wait_for(lambda: not state()["full"], 2, "leaving full screen after Escape")
+    page.type("Zoé")
+    page.press("ENTER")
+    page.wait_phase("CTopic1", "the game to go on to the topics after Escape left full screen")
+    print("full screen: Alt+Enter and the button enter and leave it, Escape leaves it; the game "
+          "plays on")
+
+
+@page_check("small screens", [0.1, 0.5, 0.9])
+def small_screens(page, out, problems):
+    """A phone upright and on its side shows the whole scene on screen (its page does not
+    widen past the screen); a window as wide as the scene keeps the full-screen button off it."""
+    for width, height, mobile in [(390, 844, True), (844, 390, True), (800, 600, False)]:
+        page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": 3 if mobile else 1,
+            "mobile": mobile})
+        page.driver.refresh()
+        page.wait_shown()
+        s = layout(page)
+        how = f"{width}x{height}{' mobile' if mobile else ''}"
+        problems.extend(placement_problems(s, how))
+        if s["page"] != [width, height]:
+            problems.append(f"{how}: the page is {s['page']}, wider or taller than the screen")
+        page.shot(out, f"screen-{width}x{height}")
+    print("small screens: the whole scene on a phone both ways, the full-screen button off it")
 
 
 @page_check("screen reader", [0.1, 0.5, 0.9, 0.3, 0.7])
@@ -656,8 +727,7 @@ def screen_reader(page, out, problems):
            not any(n["role"] == "textbox" for n in nodes))
     page.press("ENTER")
     page.settle()
-    page.wait_for(lambda: page.js("return BrivazonPage.stats.journal.some("
-                                  "e => e.what === 'phase CTopic1')"), 10, "the topics")
+    page.wait_phase("CTopic1", "the topics")
     live = [n["name"] for n in tree() if n["live"] == "polite" and n["role"] == "StaticText"]
     topics = page.js("return ['lblTopic1', 'lblTopic2', 'lblTopic3'].map(n => "
                      "document.querySelector(`[data-form=frmGame] [data-name=${n}]`)"
@@ -673,12 +743,7 @@ def screen_reader(page, out, problems):
 def hidden_page(page, out, problems):
     """Another tab in front hides the page: its game pauses (its clock stops, no timer fires,
     no burst of late ticks when it is shown again) and goes on from where it stopped."""
-    page.press("1")
-    page.settle()
-    time.sleep(0.3)
-    page.type("Zoé")
-    page.press("ENTER")
-    page.settle()
+    page.one_player("Zoé")
     # The welcome card slides on a 10 ms timer: hidden in the middle of it.
     time.sleep(0.3)
     game_tab = page.driver.current_window_handle
@@ -696,11 +761,61 @@ def hidden_page(page, out, problems):
     if moved > hidden - 2500 or fired > moved / 5 + 15:
         problems.append(f"hidden page: its clock moved {moved:.0f} ms and {fired} timer "
                         f"callbacks ran in {hidden:.0f} ms, 3000 of them hidden")
-    page.wait_for(lambda: page.js("return BrivazonPage.stats.journal.some("
-                                  "e => e.what === 'phase CTopic1')"), 10,
-                  "the game to go on to the topics after the page is shown again")
+    page.wait_phase("CTopic1", "the game to go on to the topics after the page is shown again")
     print(f"hidden page: its clock moved {moved:.0f} ms in {hidden:.0f} ms, 3000 of them "
           f"hidden; the game went on")
+
+
+def offline(site, out):
+    """On a server of its own: Chromium finds nothing against installing the page; loading at
+    400 kbit/s it says "Chargement…" with its progress, and its advice on files only when opened
+    from a file; reloaded with the server stopped, it plays to the first question."""
+    server, url = serve(site)
+    page = Page(url, {"draws": [0.1, 0.5, 0.9, 0.3, 0.7, 0.2], "seed": 1})
+    problems = []
+    loading = ("const l = document.getElementById('loading'); const p = "
+               "document.getElementById('progress'); return l && [l.innerText, p && p.value];")
+    try:
+        page.wait_for(lambda: page.js("return !!navigator.serviceWorker.controller"), 10,
+                      "the service worker")
+        cdp = page.driver.execute_cdp_cmd
+        errors = cdp("Page.getInstallabilityErrors", {})["installabilityErrors"]
+        errors += cdp("Page.getAppManifest", {})["errors"]
+        problems += [f"offline: not installable: {e}" for e in errors]
+        cdp("Network.enable", {})
+        cdp("Network.setBypassServiceWorker", {"bypass": True})
+        cdp("Network.setCacheDisabled", {"cacheDisabled": True})
+        cdp("Network.emulateNetworkConditions", {"offline": False, "latency": 50,
+                                                  "downloadThroughput": 50000,
+                                                  "uploadThroughput": 50000})
+        page.driver.get(url)
+        seen = page.js(loading)
+        page.wait_for(lambda: (page.js(loading) or [0, 0])[1] > 0, 10, "the progress to move")
+        if not seen or seen[0].strip() != "Chargement…" or seen[1] >= 1:
+            problems.append(f"offline: the page loading over a slow network says {seen}")
+        page.driver.get((site.resolve() / "index.html").as_uri())
+        if "ouverte comme un fichier" not in (page.js(loading) or [""])[0]:
+            problems.append(f"offline: a page opened from a file says {page.js(loading)}")
+        cdp("Network.setBypassServiceWorker", {"bypass": False})
+        server.shutdown()
+        server.server_close()
+        page.driver.get(url)
+        page.wait_shown("the first screen with the server stopped")
+        paint = page.js("return BrivazonPage.stats.firstPaint")
+        page.one_player("Ana")
+        page.wait_phase("CTopic1", "the topics")
+        page.press("1")
+        page.wait_phase("Question", "the first question with the server stopped")
+        page.shot(out, "offline-question")
+        print(f"offline: installable; loading said {seen[0].strip()!r}; played to the first "
+              f"question with the server stopped, its first paint {paint:.0f} ms after the "
+              f"reload")
+    except AssertionError as failure:
+        problems.append(f"offline: {failure}")
+    finally:
+        page.close()
+        server.server_close()
+    return problems
 
 
 def figures(url, site, out):
@@ -712,22 +827,15 @@ def figures(url, site, out):
         try:
             paints.append(page.js("return BrivazonPage.stats.firstPaint"))
             if len(paints) == 3:
-                page.press("1")
-                page.settle()
-                time.sleep(0.3)
-                page.type("Ana")
-                page.press("ENTER")
-                page.wait_for(lambda: page.js(
-                    "return BrivazonPage.stats.journal.some(e => e.what === 'phase CTopic1')"),
-                    10, "the topic choice")
+                page.one_player("Ana")
+                page.wait_phase("CTopic1", "the topic choice")
                 time.sleep(0.5)
                 calls = page.js("return BrivazonPage.stats.timerCallbacks")
                 time.sleep(5)
                 idle = (page.js("return BrivazonPage.stats.timerCallbacks") - calls) / 5
                 print(f"idle at the topic choice: {idle:.1f} timer callbacks a second")
                 page.press("1")
-                page.wait_for(lambda: any(e["what"] == "phase Question" for e in page.journal()),
-                              10, "the question")
+                page.wait_phase("Question", "the question")
                 page.wait_for(lambda: page.dialogs() > 0, 20, "the reveal")
                 journal = page.journal()
                 asked = next(e["t"] for e in journal if e["what"] == "phase Question")
@@ -739,6 +847,7 @@ def figures(url, site, out):
             page.close()
     print("first paint: " + ", ".join(f"{p:.0f} ms" for p in paints) +
           " after navigation (goal within 1000 ms)")
+    offline(site, out)  # its first paint is the installed page's second start, from its cache
 
 
 def main():
@@ -768,6 +877,8 @@ def main():
             problems += full_screen(url, args.out)
             problems += screen_reader(url, args.out)
             problems += hidden_page(url, args.out)
+            problems += small_screens(url, args.out)
+            problems += offline(args.site, args.out)
         if args.only in (None, "game"):
             problems += whole_game(url, args.out, args.runner)
     finally:

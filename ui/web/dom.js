@@ -10,7 +10,7 @@
 // the viewport. The page's events are queued for the game, which takes them when it wakes
 // (see web_platform.h); the game's clock is the page's, stopped while the page is hidden.
 /* global Module, HEAP32, HEAPF64, _malloc, stringToUTF8, lengthBytesUTF8,
-   addRunDependency, removeRunDependency */
+   addRunDependency, removeRunDependency, BrivazonOffline */
 var BrivazonPage = (function () {
   'use strict';
 
@@ -21,6 +21,7 @@ var BrivazonPage = (function () {
   var HEIGHT = 480;
   var EVENT = { key: 1, text: 2, ok: 3, wake: 4 };
   var KEY = { char: 0, enter: 1, escape: 2, backspace: 3, other: 4 };
+  var BUTTON_GAP = 6;  // CSS pixels between the full-screen button and the screen's edges
 
   var test = globalThis.__brivazonTest || null;  // set only by the browser test
   var forms = [];
@@ -33,6 +34,7 @@ var BrivazonPage = (function () {
   var hiddenAt = null;
   var dialogs = [];
   var ended = false;
+  var leftFullScreen = -Infinity;  // when the page last left full screen
   var audio = null;
   var measurer = null;
   var stats = { timerCallbacks: 0, beeps: 0, tones: 0, firstPaint: null, journal: [] };
@@ -118,13 +120,35 @@ var BrivazonPage = (function () {
     return p;
   }
 
-  // The scene scaled uniformly to the viewport, centred on black.
+  // The scene scaled uniformly to the visual viewport (what is on screen: a phone's page may
+  // be wider, and an on-screen keyboard takes part of it), centred on black. The full-screen
+  // button stands at its top right and covers none of the scene: in the margin the scene
+  // leaves when that is wide enough, else in a band taken beside or above the scene, whichever
+  // leaves the scene larger.
   function fitScene() {
     if (!scene) return;
-    var scale = Math.min(window.innerWidth / WIDTH, window.innerHeight / HEIGHT);
-    var x = (window.innerWidth - WIDTH * scale) / 2;
-    var y = (window.innerHeight - HEIGHT * scale) / 2;
-    scene.style.transform = 'translate(' + x + 'px,' + y + 'px) scale(' + scale + ')';
+    var view = window.visualViewport;
+    var width = view ? view.width : window.innerWidth;
+    var height = view ? view.height : window.innerHeight;
+    var left = view ? view.offsetLeft : 0;
+    var top = view ? view.offsetTop : 0;
+    var button = document.getElementById('fullscreen');
+    var room = button && button.offsetWidth ? button.offsetWidth + 2 * BUTTON_GAP : 0;
+    var beside = Math.min((width - room) / WIDTH, height / HEIGHT);
+    var above = Math.min(width / WIDTH, (height - room) / HEIGHT);
+    var scale = Math.max(beside, above, 0.01);
+    var x = (width - WIDTH * scale) / 2;
+    var y = (height - HEIGHT * scale) / 2;
+    if (x < room && y < room) {
+      if (beside >= above) x = (width - room - WIDTH * scale) / 2;
+      else y = room + (height - room - HEIGHT * scale) / 2;
+    }
+    scene.style.transform =
+        'translate(' + (left + x) + 'px,' + (top + y) + 'px) scale(' + scale + ')';
+    if (button) {
+      button.style.left = left + width - BUTTON_GAP - button.offsetWidth + 'px';
+      button.style.top = top + BUTTON_GAP + 'px';
+    }
   }
 
   function element(form, index) {
@@ -377,13 +401,23 @@ var BrivazonPage = (function () {
     tone.stop(t + 0.15);
   }
 
-  function end() {
+  // The end: the page says so, with the players' final scores (a line for each, its name and
+  // its score separated by a tab).
+  function end(scores) {
     ended = true;
     note('end');
     if (timer !== null) clearTimeout(timer);
     timer = null;
     dialogs.forEach(function (d) { d.node.remove(); });
     dialogs = [];
+    var table = document.getElementById('scores');
+    if (table && scores) {
+      scores.split('\n').forEach(function (line) {
+        var row = table.insertRow();
+        line.split('\t').forEach(function (text) { row.insertCell().textContent = text; });
+      });
+      table.hidden = false;
+    }
     var over = document.getElementById('over');
     if (over) {
       over.hidden = false;
@@ -397,11 +431,7 @@ var BrivazonPage = (function () {
     if (document.fullscreenElement) {
       document.exitFullscreen();
     } else if (stage.requestFullscreen) {
-      stage.requestFullscreen().then(function () {
-        // Where the browser allows it, Escape stays the game's in full screen (holding it
-        // leaves full screen); elsewhere the browser takes the first Escape to leave.
-        if (navigator.keyboard && navigator.keyboard.lock) navigator.keyboard.lock(['Escape']);
-      }).catch(function () {});
+      stage.requestFullscreen().catch(function () {});
     }
   }
 
@@ -414,6 +444,15 @@ var BrivazonPage = (function () {
     if (event.key === 'Enter' && event.altKey) {
       event.preventDefault();
       if (!event.repeat) toggleFullScreen();
+      return;
+    }
+    // In full screen Escape leaves it and nothing more, as players expect of every program;
+    // out of it Escape is the game's. A browser that leaves full screen on its own may still
+    // hand the page that Escape, a moment later.
+    if (event.key === 'Escape' &&
+        (document.fullscreenElement || performance.now() - leftFullScreen < 300)) {
+      event.preventDefault();
+      if (document.fullscreenElement && !event.repeat) document.exitFullscreen();
       return;
     }
     if (event.isComposing || event.keyCode === 229) return;
@@ -475,6 +514,13 @@ var BrivazonPage = (function () {
     scene = document.getElementById('scene');
     fitScene();
     window.addEventListener('resize', fitScene);
+    if (window.visualViewport) {
+      window.visualViewport.addEventListener('resize', fitScene);
+      window.visualViewport.addEventListener('scroll', fitScene);
+    }
+    document.addEventListener('fullscreenchange', function () {
+      if (!document.fullscreenElement) leftFullScreen = performance.now();
+    });
     document.addEventListener('keydown', onKey, true);
     document.addEventListener('pointerdown', unlockAudio, true);
     var button = document.getElementById('fullscreen');
@@ -484,7 +530,7 @@ var BrivazonPage = (function () {
       button.addEventListener('mousedown', function (event) { event.preventDefault(); });
     }
     var again = document.getElementById('again');
-    if (again) again.addEventListener('click', function () { location.reload(); });
+    if (again) again.addEventListener('click', BrivazonOffline.newGame);
   }
 
   function seed() {

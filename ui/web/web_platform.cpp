@@ -75,7 +75,9 @@ EM_JS(void, brivazon_open_dialog, (const char* title, int titleSize, const char*
 });
 EM_JS(void, brivazon_close_dialog, (), { BrivazonPage.closeDialog(); });
 EM_JS(void, brivazon_beep, (), { BrivazonPage.beep(); });
-EM_JS(void, brivazon_end, (), { BrivazonPage.end(); });
+EM_JS(void, brivazon_end, (const char* scores, int size), {
+  BrivazonPage.end(UTF8ToString(scores, size));
+});
 // clang-format on
 
 namespace ui::web {
@@ -255,7 +257,22 @@ float WebPlatform::measureText(const Label& label, std::string_view text) {
 }
 
 void WebPlatform::programEnding() {
-  brivazon_end();
+  // The page shows the final scores beside its word on the end: each named player's, as the
+  // score label shows it (the game is still there while it ends).
+  std::string scores;
+  for (const Seat& seat : table_.seats) {
+    if (seat.player.empty() || !seat.score) continue;
+    if (!scores.empty()) scores += '\n';
+    scores += seat.player + '\t' + seat.score->caption();
+  }
+  brivazon_end(scores.c_str(), static_cast<int>(scores.size()));
+}
+
+void WebPlatform::followTable() {
+  // Only a change of state can change the table: ticks that changed nothing cost nothing here.
+  if (ending() || runtime_->version() == tableVersion_) return;
+  tableVersion_ = runtime_->version();
+  table_ = runtime_->table();
 }
 
 void WebPlatform::formCreated(Form& form) {

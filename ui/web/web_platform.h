@@ -25,6 +25,7 @@
 
 #include "ui/platform.h"
 #include "ui/runtime.h"
+#include "ui/table.h"
 
 namespace ui::web {
 
@@ -54,6 +55,7 @@ class WebPlatform final : public Platform {
       // The program ended: nothing of the handler that asked for it runs on.
     }
     settleKeyboard();
+    followTable();
   }
 
   // Waits for the page and plays its events until the game ends.
@@ -86,6 +88,8 @@ class WebPlatform final : public Platform {
   // Draws an element's text at the largest size up to its own that shows it whole.
   void fitText(const Element& element);
   void settleKeyboard();
+  // Keeps the game's latest description of the table, for what the page shows at the end.
+  void followTable();
   int formId(const Form& form) const;
 
   Runtime* runtime_ = nullptr;
@@ -94,6 +98,8 @@ class WebPlatform final : public Platform {
   int focused_ = -2;     // the page's id of the box with the keyboard, -1 the window
   int boxesOpen_ = 0;    // message boxes open, nested
   int boxesClosed_ = 0;  // OK presses not yet taken by the box on top
+  Table table_;
+  std::uint64_t tableVersion_ = 0;
 };
 
 // A runtime on the browser backend.
