@@ -70,12 +70,14 @@ class FormView final : public QWidget {
   void elementChanged(Element& element, Property p);
   QLineEdit* lineEditOf(const TextBox& box) const;
 
-  // Where and in which font a label's caption is drawn: the label's rectangle and font, or the
-  // room it has and the fitted font when its own font would cut it. In layout pixels.
+  // Where, in which font and what of a label's caption is drawn: the label's rectangle, font
+  // and caption, or the room it has and the fitted font when its own font would cut it (a
+  // name too long even at the least size cut short with an ellipsis). In layout pixels.
   struct CaptionFit {
     QRectF rect;
     QFont font;
     int flags;  // Qt::AlignmentFlag and Qt::TextFlag
+    QString text;
   };
   CaptionFit captionFit(const Label& label);
 
@@ -91,7 +93,9 @@ class FormView final : public QWidget {
   struct Fit {
     QSizeF box;           // the label's size when the room was taken
     QRectF room;          // where the caption may be drawn, from the label's top-left corner
+    int smallest = 1;     // the least pixel size; below it the caption is cut short
     QFont font;           // the font to draw with
+    QString text;         // what is drawn: the caption, or the start of it and an ellipsis
     bool shrunk = false;  // drawn in the room at a smaller size rather than in the label
     bool stale = true;
   };
@@ -99,6 +103,8 @@ class FormView final : public QWidget {
   void syncLineEdit(const TextBox& box, Property p);
   QRect onScreen(const QRect& layoutPixels) const;
   void takeRoom(std::size_t i);
+  // The layout pixels a label may paint: its box, and the room its caption may be drawn in.
+  QRect drawnBounds(std::size_t i) const;
   // A disabled box's text at the largest size of its font that shows it whole; an enabled box,
   // where the player types, keeps its font.
   void fitBoxFont(std::size_t i);
