@@ -52,9 +52,11 @@ Room captionRoom(const Element& element) {
   const std::vector<Seat> seats = element.form().runtime().table().seats;
   for (std::size_t k = 0; k < seats.size(); ++k) {
     if (seats[k].name != &element) continue;
+    // A few pixels short of the share's edges, so that two long names never run together.
+    constexpr double kGap = 3;
     const double share = static_cast<double>(kScreenWidth) / static_cast<double>(seats.size());
-    room.left = share * static_cast<double>(k) - left;
-    room.width = share;
+    room.left = share * static_cast<double>(k) + kGap - left;
+    room.width = share - 2 * kGap;
     room.smallest = kSmallestName;
   }
   return room;
