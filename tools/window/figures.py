@@ -5,7 +5,8 @@
 """The real game's figures and one whole game played with real keys, under a private Xvfb.
 
 Start-up: the first full frame after the process starts, over several starts, each ended with
-Escape. One whole one-player game, from the player count to the result: the wake-ups and CPU of
+Escape. Three players named, the middle one with a long name: each seat's name and score
+shown within its own third of the window. One whole one-player game, from the player count to the result: the wake-ups and CPU of
 the waiting game (the player count, a name being typed, the topic choice) against a window that
 polls plainly at 1 ms and 5 ms; the frame rate of the 10 ms animations (the count badges and the
 first name prompt, the welcome line, every question card); the time from a question's countdown

@@ -278,8 +278,9 @@ void FormView::paintEvent(QPaintEvent* event) {
     const Fit& fit = fitOf(i);
     const QRectF area = fit.shrunk ? fit.room.translated(r.topLeft()) : r;
     if (r.width() <= 0 || r.height() <= 0 || !(r | area).intersects(dirty)) continue;
-    // A name drawn in its seat's share of the window takes its back colour there: its box
-    // would run over the seats beside it.
+    // A caption drawn in a room reaching past its box (a seat's share of the window, the
+    // window's width for a centred caption) takes its back colour there: the box would run
+    // over the seats beside it, or stand off-centre.
     if (label.backColor())
       painter.fillRect(r.contains(area) ? r : area, toQColor(*label.backColor()));
     if (label.caption().empty()) continue;

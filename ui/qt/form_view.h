@@ -11,8 +11,10 @@
 // Only what really changed is repainted.
 //
 // A player never sees a cut caption: one that does not fit its label, or runs past the window's
-// right or bottom edge, is drawn with its font at the largest size that fits (the geometry stays
-// as the game set it). The room is taken where the label stands when its caption is written,
+// right or bottom edge, is drawn with its font at the largest size that fits in the room the
+// layer gives it (ui::captionRoom: a seat's name has its seat's share of the window, where a
+// name too long even at the least size is cut short with an ellipsis); the geometry stays as
+// the game set it. The room is taken where the label stands when its caption is written,
 // when it is shown or resized, not when it only moves: the slides bring captions in from beyond
 // the window's edges, and a caption growing as it entered would not be the slide. The fitted
 // font is worked out once per change, never while painting.
