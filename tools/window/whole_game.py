@@ -60,44 +60,6 @@ def animations(screen, since, rect, until=None):
     return found
 
 
-# Three players, the middle one with a long name.
-THREE_NAMES = ("Zoé", "Maximilien-Alexandre de Saint-Exupéry-Beauregard", "Chloé")
-
-
-def three_seats(screen, binary, shots):
-    """Three players named, the middle name a long one: at the topic choice every seat shows its
-    name and its score, each name (its tag and its text) within its own third of the window.
-    Returns what failed, if anything."""
-    g = G.Game(screen, binary)
-    try:
-        g.find_window()
-        g.wait_screen(G.player_count, 10, "the player count")
-        g.press("3")
-        for name in THREE_NAMES:
-            g.wait_screen(G.name_entry, 5, "the name box")
-            screen.run(0.6)  # the prompt slides in over the box before it has the keyboard
-            g.type(name)
-            g.press("Return")
-        g.close_boxes_until(G.topic_choice, 10, "the topic choice")
-        screen.run(0.1)
-        screen.grab(g.window.rect).save_png(os.path.join(shots, "00-three-seats.png"))
-        v, p, width = g.view(), g.places, g.window.rect.w
-        row = p.TAGS[0]
-        failed = []
-        for k in range(3):
-            third = Rect(width * k // 3 + 1, row.y, width // 3 - 2, row.h)
-            # Its tag's colour and, over it, its name's letters.
-            if not v.is_(third, p.TAG, at_least=0.05) or v.share(third, p.TAG, p.ROUND1) > 0.995:
-                failed.append(f"seat {k + 1}: no name tag with its name in its third")
-            if not v.is_(p.SCORES[k], p.SCORE):
-                failed.append(f"seat {k + 1}: its score box is covered")
-            if k and v.is_(Rect(width * k // 3 - 1, row.y, 2, row.h), p.TAG, at_least=0.1):
-                failed.append(f"a name tag runs across the edge between seats {k} and {k + 1}")
-        return failed
-    finally:
-        g.kill()
-
-
 class WholeGame:
     """One whole one-player game played through the real window, with its figures."""
 
