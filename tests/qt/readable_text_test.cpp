@@ -188,17 +188,12 @@ TEST_F(ReadableTextTest, CaptionsThatWouldBeCutAreDrawnWholeAtTheLargestSizeThat
     if (q.topic.size() > topic.size()) topic = q.topic;
   for (const Case& c : cases) {
     ui::Label& label = form.*c.label;
-    // The seats in play as the game describes them, and the share of the window a name has.
-    const std::vector<ui::Label*> tags = std::vector<std::vector<ui::Label*>>{
-        {},
-        {&form.lblName20},
-        {&form.lblName10, &form.lblName30},
-        {&form.lblName10, &form.lblName20,
-         &form.lblName30}}.at(c.players);
-    qt.runtime().setTableSource([tags] {
+    // The seats in play as the game describes them: one in the middle, two at the sides, three.
+    qt.runtime().setTableSource([this, n = c.players] {
       ui::Table table;
-      for (ui::Label* tag : tags)
-        table.seats.push_back({.name = tag});
+      for (ui::Label* tag : {&form.lblName10, &form.lblName20, &form.lblName30})
+        if (n == 3 || (n == 1 && tag == &form.lblName20) || (n == 2 && tag != &form.lblName20))
+          table.seats.push_back({.name = tag});
       return table;
     });
     const double part = kWindow.width() / std::max(c.players, 1);
