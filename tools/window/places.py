@@ -93,6 +93,10 @@ class Places:
         self.BANNER = self.rect("lblAPlayer")
         self.MIDDLE_SCORE = self.rect("lblB")
         self.MIDDLE_SCORE_EDGE = left_strip(self.MIDDLE_SCORE)
+        # The seats' name tags, left to right (their row and colour), and their score boxes.
+        self.TAGS = tuple(self.rect(f"lblName{k}0") for k in (1, 2, 3))
+        self.TAG = self.back("lblName10")
+        self.SCORES = tuple(left_strip(self.rect(n)) for n in ("lblQ", "lblB", "lblP"))
         area = self.area(frm_game["messageArea"])
         self.BOX_BAR = Rect(area.x + 2, area.y + 2, 4, 16)
 
