@@ -216,15 +216,15 @@ def focus_weston(display):
     subprocess.run(["xdotool", "windowfocus", "--sync", ids[0]], env=env, check=True)
 
 
-def grown(g, what, large):
+def grown(g, step, what, large):
     """Waits for the scene to fill the window the compositor gave, `large` enough."""
     g.wait_screen(lambda v: large(g.origin) and G.topic_choice(v) and centred_in_black(g), 5,
                   f"the scene scaled to fill the window {what}")
-    print(f"{what}: scene at {g.origin.x},{g.origin.y}, {g.origin.w} x {g.origin.h}, "
-          "centred on black", flush=True)
+    step(what, f"scene at {g.origin.x},{g.origin.y}, {g.origin.w} x {g.origin.h}, "
+         "centred on black")
 
 
-def full_screen_and_back(g, what):
+def full_screen_and_back(g, step, what):
     """F11 and back: the scene as it was before, no longer framed as in full screen."""
     before = g.origin
     g.press("F11")
@@ -233,7 +233,7 @@ def full_screen_and_back(g, what):
     g.press("F11")
     g.wait_screen(lambda v: g.origin == before and G.topic_choice(v), 5,
                   f"the window {what} again after full screen")
-    print(f"full screen and back: {what} again", flush=True)
+    step("full screen and back", f"{what} again")
 
 
 def play(g, step):
@@ -262,14 +262,14 @@ def play(g, step):
                   not framed_in_black(g), 5, "the topic choice back in a window of its own")
     step("back in the window", f"scene at {g.origin.x},{g.origin.y}, 640 x 480")
     g.press("super+shift+m")
-    grown(g, "maximised", lambda b: b.h > 600)
-    full_screen_and_back(g, "maximised")
+    grown(g, step, "maximised", lambda b: b.h > 600)
+    full_screen_and_back(g, step, "maximised")
     g.press("super+shift+m")
     g.wait_screen(lambda v: (g.origin.w, g.origin.h) == (640, 480) and G.topic_choice(v), 5,
                   "the window at its own size again")
     g.drag_resize(300, 100)
-    grown(g, "resized", lambda b: b.h > 500)
-    full_screen_and_back(g, "resized")
+    grown(g, step, "resized", lambda b: b.h > 500)
+    full_screen_and_back(g, step, "resized")
     g.press("Escape")
     status = g.wait_exit(3)
     if status != 0:
