@@ -58,6 +58,9 @@ class Places:
 
     # The left edge of the window, clear of every label: always the window's own colour.
     EDGE = Rect(0, 180, 8, 240)
+    # The window's four corners (a pixel in), clear of every label on the topic choice: a scene
+    # cut by its window loses one.
+    CORNERS = (Rect(1, 1, 2, 2), Rect(637, 1, 2, 2), Rect(1, 477, 2, 2), Rect(637, 477, 2, 2))
     # The left end of a message box's dark title bar, and its colour (the panel's own).
     BAR = (36, 52, 92)
 
