@@ -18,7 +18,7 @@ WINDOW_SIM ?= $(BUILD)/brivazon-sim
 WINDOW_PY := PYTHONPATH=tools WINDOW_SIM=$(WINDOW_SIM) /usr/bin/python3
 WINDOW_TOOLS := tools/window
 WINDOW_DEPS := xvfb openbox xdotool python3-xlib strace weston qt6-wayland x11-xkb-utils \
-  at-spi2-core python3-pyatspi dbus
+  at-spi2-core python3-pyatspi dbus orca speech-dispatcher
 
 .PHONY: check-window check-window-figures check-window-ending check-window-files \
 	check-window-wayland check-window-azerty check-window-atspi check-window-tools window-deps
