@@ -49,12 +49,16 @@ void describeGame(ui::Table& table, FrmGame& g) {
   }
   if (ui::onScreen(g.lblRound))
     say(table, &g.lblRound, g.lblRound.caption() + " " + g.lblQNumber.caption(), Voice::Read);
-  say(table, g.lblAPlayer, Voice::Changed);
   if (g.txtGAnswer.visible() && g.txtGAnswer.enabled()) table.boxName = g.lblAPlayer.caption();
-  const std::array<const ui::Label*, 3> topics{&g.lblTopic1, &g.lblTopic2, &g.lblTopic3};
-  const std::array<const ui::Label*, 3> keys{&g.lbl1, &g.lbl2, &g.lbl3};
-  for (std::size_t k = 0; k < topics.size(); ++k)
-    say(table, topics[k], keys[k]->caption() + " " + topics[k]->caption(), Voice::Changed);
+  // The prompt and the topics once the third topic is loaded, a tick after the others, so that
+  // they are said together.
+  if (!g.phaseIs(phase::kNextTopic)) {
+    say(table, g.lblAPlayer, Voice::Changed);
+    const std::array<const ui::Label*, 3> topics{&g.lblTopic1, &g.lblTopic2, &g.lblTopic3};
+    const std::array<const ui::Label*, 3> keys{&g.lbl1, &g.lbl2, &g.lbl3};
+    for (std::size_t k = 0; k < topics.size(); ++k)
+      say(table, topics[k], keys[k]->caption() + " " + topics[k]->caption(), Voice::Changed);
+  }
   // The question, with what it is worth when it appears (not each second a gibberish one
   // drains), then the choices with their keys.
   say(table, g.lblQuestion, Voice::Changed);

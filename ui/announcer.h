@@ -13,7 +13,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ui/table.h"
@@ -21,6 +20,7 @@
 namespace ui {
 
 class Element;
+class Form;
 
 // Whether a player sees the element: shown, with a text, and at least partly inside the window
 // (the name prompts wait outside it before they slide in).
@@ -42,7 +42,12 @@ class Announcer {
   void reset() { said_.clear(); }
 
  private:
-  std::vector<std::pair<const Element*, std::string>> said_;  // the texts in view last time
+  struct Said {
+    const Element* element;
+    const Form* form;
+    std::string text;
+  };
+  std::vector<Said> said_;  // the texts in view last time, and those of windows gone away
 };
 
 }  // namespace ui

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/announcer.h"
 #include "ui/platform.h"
 #include "ui/runtime.h"
 
@@ -54,6 +55,7 @@ class WebPlatform final : public Platform {
       // The program ended: nothing of the handler that asked for it runs on.
     }
     settleKeyboard();
+    followTable();
   }
 
   // Waits for the page and plays its events until the game ends.
@@ -86,6 +88,9 @@ class WebPlatform final : public Platform {
   // Draws an element's text at the largest size up to its own that shows it whole.
   void fitText(const Element& element);
   void settleKeyboard();
+  // What the page offers a screen reader follows the game's description of the table: the
+  // page's title, the texts in view in the game's order, the box's name and the announcements.
+  void followTable();
   int formId(const Form& form) const;
 
   Runtime* runtime_ = nullptr;
@@ -94,6 +99,9 @@ class WebPlatform final : public Platform {
   int focused_ = -2;     // the page's id of the box with the keyboard, -1 the window
   int boxesOpen_ = 0;    // message boxes open, nested
   int boxesClosed_ = 0;  // OK presses not yet taken by the box on top
+  std::uint64_t tableVersion_ = 0;
+  Table table_;
+  Announcer announcer_;
 };
 
 // A runtime on the browser backend.
