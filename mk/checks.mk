@@ -4,10 +4,11 @@
 
 # The real-window checks: the game's figures and one whole game under Xvfb, ending it by hand in
 # every phase, the proof that it writes no file and opens no network socket, a game started on a
-# French keyboard, the game read through the accessibility bus and heard through the screen reader
-# Orca, all under a window manager as on a desktop; and the game on Wayland (a Weston compositor inside Xvfb). Each installs what it
-# needs (Xvfb, openbox, xdotool, python3-xlib, strace, the keyboard tools, the accessibility bus,
-# Orca and speech-dispatcher, Weston, Qt's Wayland platform) and builds the game first.
+# French keyboard, the game read through the accessibility bus and heard through the screen
+# reader Orca, all under a window manager as on a desktop; and the game on Wayland (a Weston
+# compositor inside Xvfb). Each installs what it needs (Xvfb, openbox, xdotool, python3-xlib,
+# strace, the keyboard tools, the accessibility bus, Orca and speech-dispatcher, Weston, Qt's
+# Wayland platform) and builds the game first.
 
 WINDOW_OUT ?= $(BUILD)/window-check
 WINDOW_GAME ?= $(BUILD)/app/brivazon

@@ -18,14 +18,14 @@ import subprocess
 import sys
 import time
 
+from gi.repository import GLib
+
 from . import atspi as A
 from . import game as G
 from .xwatch import Screen, Timeout, Xvfb, private_env
 
 # A line of Orca's debug log that gives what it spoke (its voice may follow the words).
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s*(?:\{.*\}|ACSS.*)?$")
-
-
 # How Orca names the role of what it says at once, before its words.
 NOTIFICATION = "notification"
 
@@ -35,7 +35,6 @@ class Orca:
 
     def __init__(self, display_name, log):
         self.log = log
-        self.read_to, self.heard = 0, []
         env = private_env(display_name)
         env["DBUS_SESSION_BUS_ADDRESS"] = os.environ["DBUS_SESSION_BUS_ADDRESS"]
         # Orca's own words (a role's name) in the language the check expects.
@@ -59,21 +58,12 @@ class Orca:
                                      stdout=subprocess.DEVNULL, stderr=self.err)
 
     def spoken(self):
-        """Every utterance of the log so far, in order (the log is read on from where the last
-        reading stopped)."""
+        """Every utterance of the log so far, in order."""
         try:
-            with open(self.log, "rb") as f:
-                f.seek(self.read_to)
-                chunk = f.read()
+            with open(self.log, errors="replace") as f:
+                return [m.group(1) for m in map(UTTERANCE.search, f) if m]
         except FileNotFoundError:
-            return self.heard
-        whole = chunk[:chunk.rfind(b"\n") + 1]
-        self.read_to += len(whole)
-        for line in whole.decode(errors="replace").splitlines():
-            m = UTTERANCE.search(line)
-            if m:
-                self.heard.append(m.group(1))
-        return self.heard
+            return []
 
     def stop(self):
         for proc in (self.proc, self.speechd):
@@ -91,8 +81,8 @@ class Failure(Exception):
 
 
 class Listener:
-    """The game as a blind player meets it: what is on screen, read through AT-SPI, and what
-    Orca said, read from its log; each item of the game is noted with whether it was said."""
+    """The game as a blind player meets it: what is on screen, read through AT-SPI, noted with
+    the words Orca is expected to have said of it."""
 
     def __init__(self, g, orca, pyatspi, items):
         self.g, self.orca, self.pyatspi = g, orca, pyatspi
@@ -100,13 +90,21 @@ class Listener:
         self.origin = self.frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         self.items = items  # (what, the words expected in one utterance, only once)
 
+    def placed(self):
+        """(name, x, y) of every label, read again when one went away while it was read."""
+        while True:
+            try:
+                return A.texts(self.pyatspi, self.frame)
+            except GLib.Error:
+                time.sleep(0.01)
+
     def texts(self):
-        return [n for n, _, _ in A.texts(self.pyatspi, self.frame)]
+        return [n for n, _, _ in self.placed()]
 
     def at(self, name):
         """The text read through AT-SPI at the place of the layout's label `name`, if any."""
         r = self.g.places.rect(name)
-        for n, x, y in A.texts(self.pyatspi, self.frame):
+        for n, x, y in self.placed():
             if abs(x - self.origin.x - r.x) <= 1 and abs(y - self.origin.y - r.y) <= 1:
                 return n
         return None
