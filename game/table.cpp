@@ -88,7 +88,7 @@ void describeGame(ui::Table& table, FrmGame& g) {
   // The scores, each named by its player.
   for (const ui::Seat& seat : table.seats)
     if (seat.score && !seat.player.empty())
-      say(table, seat.score, seat.player + ": " + seat.score->caption(), Voice::Changed);
+      say(table, seat.score, seat.player + ": " + seat.score->caption(), Voice::Kept);
 }
 
 }  // namespace

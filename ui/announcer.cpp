@@ -43,22 +43,18 @@ std::vector<Announcement> Announcer::update(const Table& table) {
   std::string ordinary, urgent;
   std::vector<Said> now;
   for (const Spoken& s : table.spoken) {
-    now.push_back({s.element, &s.element->form(), s.text});
+    now.push_back({s.element, s.text});
     if (s.voice == Voice::Read) continue;
-    const auto before = std::find_if(said_.begin(), said_.end(),
+    // A kept text is compared with what was said of it last, however long it was away.
+    auto& memory = s.voice == Voice::Kept ? kept_ : said_;
+    const auto before = std::find_if(memory.begin(), memory.end(),
                                      [&](const Said& p) { return p.element == s.element; });
-    const bool came = before == said_.end();
-    if (!came && (s.voice == Voice::Shown || before->text == s.text)) continue;
+    if (before != memory.end() && (s.voice == Voice::Shown || before->text == s.text)) continue;
+    if (s.voice == Voice::Kept) {
+      if (before != memory.end()) memory.erase(before);
+      kept_.push_back({s.element, s.text});
+    }
     append(s.voice == Voice::Urgent ? urgent : ordinary, s.text);
-  }
-  // A window that comes back in front is no news: what it showed when it went away is kept
-  // (compared by address only, as it may be gone), and only what changed meanwhile is said.
-  for (Said& p : said_) {
-    const bool windowInView =
-        std::any_of(now.begin(), now.end(), [&](const Said& n) { return n.form == p.form; });
-    const bool inView =
-        std::any_of(now.begin(), now.end(), [&](const Said& n) { return n.element == p.element; });
-    if (!windowInView && !inView) now.push_back(std::move(p));
   }
   said_ = std::move(now);
   std::vector<Announcement> out;

@@ -20,7 +20,6 @@
 namespace ui {
 
 class Element;
-class Form;
 
 // Whether a player sees the element: shown, with a text, and at least partly inside the window
 // (the name prompts wait outside it before they slide in).
@@ -39,15 +38,18 @@ class Announcer {
   // one first).
   std::vector<Announcement> update(const Table& table);
   // Forgets what was said: the next table is announced whole (a screen reader that just came).
-  void reset() { said_.clear(); }
+  void reset() {
+    said_.clear();
+    kept_.clear();
+  }
 
  private:
   struct Said {
-    const Element* element;
-    const Form* form;
+    const Element* element;  // compared by address only: its window may be gone
     std::string text;
   };
-  std::vector<Said> said_;  // the texts in view last time, and those of windows gone away
+  std::vector<Said> said_;  // the texts in view last time
+  std::vector<Said> kept_;  // what was said last of each kept text
 };
 
 }  // namespace ui

@@ -35,6 +35,7 @@ enum class Voice : unsigned char {
   Read,     // never: it is read where it stands, in its turn
   Shown,    // when it comes into view (the amount at stake, not each second it drains)
   Changed,  // when it comes into view and whenever it changes in view
+  Kept,     // when it differs from what was said of it last, even after it was away (a score)
   Urgent,   // as Changed, cutting short the last urgent word (the final round's flashes)
 };
 

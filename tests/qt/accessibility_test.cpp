@@ -148,6 +148,7 @@ TEST_F(AccessibilityTest, AScreenReaderReadsEachScreensLabelsScoresByPlayerAndHe
                                      "3) " + frm().choice3.value(), "4) " + frm().choice4.value()});
   EXPECT_FALSE(asked.isEmpty()) << "the question, its amount and its choices in one breath";
   EXPECT_EQ(std::count(said.begin(), said.end(), asked), 1) << "said once";
+  EXPECT_FALSE(asked.contains(QStringLiteral("Ana: "))) << "the score, the same as before the card";
 
   // A buzz and a right answer: the score's change is heard with the player's name.
   heard.clear();

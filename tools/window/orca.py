@@ -234,10 +234,13 @@ def final_round(g, me):
     scores = set()
     end = time.monotonic() + 120
     next_buzz = time.monotonic() + 3
-    while not g.boxes():
+    while True:
         if time.monotonic() > end:
             raise Timeout("the end of the final round")
-        for t in me.texts():
+        seen = me.texts()
+        if g.boxes():
+            break  # the round is over: what is seen now is the message's
+        for t in seen:
             if t.startswith(PLAYER + ": "):
                 scores.add(t)
             elif t and t != PLAYER and t not in words:

@@ -386,10 +386,10 @@ void QtPlatform::settleFocus() {
 }
 
 void QtPlatform::messageBox(std::string_view text, std::string_view title) {
-  // What the handler changed before its box (who lost what) is said before the box is read.
-  followTable();
   // What the handler changed before its box (the right choice turned green at a reveal) goes on
-  // screen now, on the tick, not after the box has been built and laid out a few ms later.
+  // screen now, on the tick, not after the box has been built and laid out a few ms later; and
+  // is said (who lost what) before the box is read.
+  followTable();
   QCoreApplication::sendPostedEvents(window_.get(), QEvent::UpdateRequest);
   // Not modal: Qt withholds the close button's request from a window that a modal dialog blocks,
   // and the player must be able to end the game at any time. The input guard keeps the keys and
