@@ -477,6 +477,11 @@ def whole_game(url, out, runner):
         beeps, tones = page.js("return [BrivazonPage.stats.beeps, BrivazonPage.stats.tones]")
         if not 0 < beeps == tones:
             problems.append(f"{beeps} beeps, {tones} of them played as a tone")
+        # The final round's words are announced, each cutting short the one before.
+        urgent = page.js("return [BrivazonPage.stats.said.filter(s => s.urgent).length, "
+                         "document.getElementById('said-urgent').getAttribute('aria-live')]")
+        if urgent[0] < 2 or urgent[1] != "assertive":
+            problems.append(f"the final round's words are not announced urgently: {urgent}")
         problems += [f"console: {e}" for e in page.errors() if "favicon" not in e]
         print(f"whole game ({name}): {len(page.journal())} events, times within "
               f"{worst:.0f} ms of the transcript's")
