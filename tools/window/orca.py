@@ -22,7 +22,7 @@ from gi.repository import GLib
 
 from . import atspi as A
 from . import game as G
-from .xwatch import Screen, Timeout, Xvfb, private_env
+from .xwatch import Screen, Timeout, Xvfb, private_env, terminate
 
 # A line of Orca's debug log that gives what it spoke (its voice may follow the words).
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s*(?:\{.*\}|ACSS.*)?$")
@@ -67,12 +67,7 @@ class Orca:
 
     def stop(self):
         for proc in (self.proc, self.speechd):
-            proc.terminate()
-            try:
-                proc.wait(5)
-            except subprocess.TimeoutExpired:
-                proc.kill()
-                proc.wait()
+            terminate(proc)
         self.err.close()
 
 
@@ -267,11 +262,7 @@ def main():
     parser.add_argument("--game", required=True, help="the game binary")
     parser.add_argument("--out", required=True, help="where Orca's log is kept")
     args = parser.parse_args()
-    # A private session bus of our own, where the accessibility bus starts on demand.
-    if not os.environ.get("BRIVAZON_ATSPI_BUS"):
-        os.environ["BRIVAZON_ATSPI_BUS"] = "1"
-        os.execvp("dbus-run-session",
-                  ["dbus-run-session", "--", sys.executable, "-m", __spec__.name, *sys.argv[1:]])
+    A.on_private_bus(__spec__.name)
     import pyatspi
     os.makedirs(args.out, exist_ok=True)
     log = os.path.join(args.out, "orca-debug.log")
