@@ -17,6 +17,7 @@
 #include "ui/faces.h"
 #include "ui/form.h"
 #include "ui/legibility.h"
+#include "ui/pointer.h"
 #include "ui/timer.h"
 
 // clang-format off
@@ -75,6 +76,7 @@ EM_JS(void, brivazon_open_dialog, (const char* title, int titleSize, const char*
 });
 EM_JS(void, brivazon_close_dialog, (), { BrivazonPage.closeDialog(); });
 EM_JS(void, brivazon_beep, (), { BrivazonPage.beep(); });
+EM_JS(void, brivazon_tapped, (int key), { BrivazonPage.tapped(key); });
 EM_JS(void, brivazon_end, (const char* scores, int size), {
   BrivazonPage.end(UTF8ToString(scores, size));
 });
@@ -85,7 +87,9 @@ namespace ui::web {
 namespace {
 
 // What the page queues; the numbers are dom.js's.
-enum EventType { kKey = 1, kText = 2, kOk = 3, kWake = 4 };
+enum EventType { kKey = 1, kText = 2, kOk = 3, kWake = 4, kTap = 5 };
+// A tap's place and least target size come in hundredths of the scene's pixels.
+constexpr float kTapUnit = 100;
 enum KeyKind { kChar = 0, kEnter = 1, kEscape = 2, kBackspace = 3, kOther = 4 };
 
 int rgb(const std::optional<Color>& c) {
@@ -197,6 +201,10 @@ void WebPlatform::play(const Event& event) {
       return;
     }
     if (!front) return;  // no window is shown: the key is lost
+    if (event.type == kTap) {
+      tap(event.code / kTapUnit, event.shift / kTapUnit, event.kind / kTapUnit);
+      return;
+    }
     Key key;
     switch (event.kind) {
       case kEnter:
@@ -220,6 +228,16 @@ void WebPlatform::play(const Event& event) {
     if (!typing || event.source == boxId) return;
     if (event.kind == kChar || event.kind == kBackspace) runtime_->typeInto(*typing, key);
   });
+}
+
+void WebPlatform::tap(float x, float y, float minTarget) {
+  // The key the game says the place stands for now, routed as that key and nothing more.
+  const char32_t key = keyAt(runtime_->table(), x, y, minTarget);
+  if (!key) return;
+  brivazon_tapped(static_cast<int>(key));
+  const Key k = Key::character(key);
+  if (TextBox* typing = runtime_->routeKey(k.keyAscii(), k.keyCode(), 0))
+    runtime_->typeInto(*typing, k);
 }
 
 void WebPlatform::messageBox(std::string_view text, std::string_view title) {

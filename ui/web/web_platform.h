@@ -84,6 +84,8 @@ class WebPlatform final : public Platform {
   // Plays the events the page has queued; true when one of them closed the message box on top.
   void playEvents();
   void play(const Event& event);
+  // A tap, click or pen at a place of the scene, in its pixels (beyond them in its margins).
+  void tap(float x, float y, float minTarget);
   void showFront();
   // Draws an element's text at the largest size up to its own that shows it whole.
   void fitText(const Element& element);
