@@ -429,6 +429,8 @@ var BrivazonPage = (function () {
     if (!hint || hint.hidden) return;
     hint.hidden = true;
     fitScene();
+    // Its button took the keyboard from the box being typed in: the box has it again.
+    if (keyboardBox) keyboardBox.focus({ preventScroll: true });
   }
 
   // Taps, clicks and a pen's touches, one event per finger as it lands (a second finger gets
