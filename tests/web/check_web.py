@@ -63,6 +63,9 @@ def key_of(ch):
     if ch.isascii() and ch.isdigit():
         return {"key": ch, "code": "Digit" + ch, "text": ch, "windowsVirtualKeyCode": ord(ch)}
     return {"key": ch, "text": ch}
+# Fingers that land together at the instant of a flash land this much after it on the page, so
+# that the game's clock, which a late key leaves behind the scenario's, has shown the flash.
+FINGERS_AFTER_MS = 40
 # How far the page's times may stray from the transcript's (a key lands a few ms late).
 TIME_SLACK_MS = 150
 VERBOSE = False
@@ -469,6 +472,8 @@ def replay(page, commands, times, out, stray_key, actions, want, touch=False):
             after = commands[index + 1] if index + 1 < len(commands) else ("", "")
             if after[0] == "key" and {arg, after[1]} <= {"q", "b", "p"}:
                 continue  # lands with the next finger
+            if len(fingers) > 1:
+                sleep_until(at + FINGERS_AFTER_MS)
             page.touch(fingers)
             page.settle()
             landed(len(fingers), at)
