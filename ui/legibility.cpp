@@ -9,6 +9,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/element.h"
+#include "ui/form.h"
+#include "ui/runtime.h"
+#include "ui/table.h"
+
 namespace ui {
 
 namespace {
@@ -28,6 +33,32 @@ Room captionRoom(double left, double top, double width, double height) {
   Room room{width, height};
   if (left >= 0 && left < kScreenWidth) room.width = std::min(room.width, kScreenWidth - left);
   if (top >= 0 && top < kScreenHeight) room.height = std::min(room.height, kScreenHeight - top);
+  return room;
+}
+
+Room captionRoom(const Element& element) {
+  const double left = element.left() / kTwipsPerPixel;
+  Room room = captionRoom(left, element.top() / kTwipsPerPixel, element.width() / kTwipsPerPixel,
+                          element.height() / kTwipsPerPixel);
+  if (element.layout().kind != Kind::Label) return room;
+  // A centred caption whose label runs past the window's right edge is centred on the window,
+  // not pushed against its edge.
+  const double width = element.width() / kTwipsPerPixel;
+  if (element.layout().align == Align::Centre && left >= 0 && left < kScreenWidth &&
+      left + width > kScreenWidth) {
+    room.left = -left;
+    room.width = kScreenWidth;
+  }
+  const std::vector<Seat> seats = element.form().runtime().table().seats;
+  for (std::size_t k = 0; k < seats.size(); ++k) {
+    if (seats[k].name != &element) continue;
+    // A few pixels short of the share's edges, so that two long names never run together.
+    constexpr double kGap = 3;
+    const double share = static_cast<double>(kScreenWidth) / static_cast<double>(seats.size());
+    room.left = share * static_cast<double>(k) + kGap - left;
+    room.width = share - 2 * kGap;
+    room.smallest = kSmallestName;
+  }
   return room;
 }
 

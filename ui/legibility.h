@@ -32,14 +32,29 @@ int largestFittingSize(int natural, int smallest, Fits&& fits) {
   return low;
 }
 
+class Element;
+
 // The room a caption may use, in pixels of the 640 x 480 scene: its label's box, cut at the
 // window's right and bottom edges when the label stands inside the window (one that stands
 // outside is sliding in and keeps its whole box).
 struct Room {
   double width = 0;
   double height = 0;
+  double left = 0;   // where the room begins, from the label's left edge
+  int smallest = 1;  // the least font size in pixels; a caption that needs less is cut short
 };
 Room captionRoom(double left, double top, double width, double height);
+
+// The least size a player's name is drawn at in the 640 x 480 window: a longer name is cut
+// with an ellipsis rather than shrunk to a line nobody can read.
+inline constexpr int kSmallestName = 12;
+
+// The room of an element's caption: the room of its box, but the whole window's width for a
+// centred label that runs past the window's right edge, so that its caption stays centred; and
+// for a seat's name label its seat's share of the window's width (a third with three seats in
+// play, a half with two, all of it with one), whatever its box, so that a long name never
+// covers another seat's name or score, and a name drawn there is centred on its seat.
+Room captionRoom(const Element& element);
 
 // The least contrast at which a text can be read: 4.5 to 1, as accessibility guidelines ask of
 // body text.

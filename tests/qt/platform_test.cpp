@@ -4,7 +4,8 @@
 
 // The Qt backend against a small window of its own: key codes, the order of a text box's
 // handler and its line edit, timers around a waiting message box, program end, painting,
-// faces, the one window's close button (with and without a box open) and its full-screen keys.
+// faces, the one window's close button (with and without a box open), its full-screen keys and
+// its sizes.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -474,6 +475,47 @@ TEST_F(QtPlatformTest, F11AndAltEnterSwitchFullScreenAndNeverReachTheGame) {
   EXPECT_EQ(form.keyDowns, (std::vector<std::pair<int, std::string>>{{'B', ""}}));
   EXPECT_EQ(form.txtEntry.text(), "b");
   EXPECT_TRUE(entryEdit()->isVisible());
+}
+
+// The window grows as the player likes and never shrinks below the layout's own size: whatever
+// its size, the scene is scaled uniformly to the largest size that fits, centred on black. Full
+// screen and back gives a maximised window back maximised, a resized one its place and size.
+TEST_F(QtPlatformTest, AResizedOrMaximisedWindowScalesTheSceneAndFullScreenGivesItBack) {
+  const QColor navy(0, 0, 128), black(Qt::black);
+  const struct {
+    QSize asked, size;
+    QRect scene;
+  } sizes[] = {{{1000, 700}, {1000, 700}, {33, 0, 933, 700}},
+               {{700, 900}, {700, 900}, {0, 187, 700, 525}},
+               {{320, 240}, {640, 480}, {0, 0, 640, 480}}};
+  for (const auto& row : sizes) {
+    window()->resize(row.asked);
+    ASSERT_TRUE(waitUntil([&] { return window()->size() == row.size; })) << row.size.width();
+    EXPECT_EQ(platform().sceneRect(), row.scene);
+    EXPECT_EQ(platform().displayedView()->geometry(), row.scene);
+    const QImage image = window()->grab().toImage();
+    const QPoint corner(row.size.width() - 1, row.size.height() - 1);
+    EXPECT_EQ(image.pixelColor(row.scene.bottomLeft()), navy);
+    EXPECT_EQ(image.pixelColor(row.scene.bottomRight()), navy);
+    for (QPoint p : {QPoint(0, corner.y()), corner})
+      EXPECT_EQ(image.pixelColor(p), row.scene.contains(p) ? navy : black) << p.x() << p.y();
+  }
+  const QSize screen = window()->screen()->size();
+  const QRect placed(40, 30, 700, 500);
+  for (bool maximized : {false, true}) {
+    if (maximized)
+      window()->showMaximized();
+    else
+      window()->setGeometry(placed);
+    ASSERT_TRUE(waitUntil([&] { return (window()->geometry() == placed) != maximized; }));
+    const QRect before = window()->geometry();
+    press(window(), Qt::Key_F11);
+    ASSERT_TRUE(waitUntil([&] { return window()->size() == screen; }));
+    press(window(), Qt::Key_F11);
+    EXPECT_TRUE(waitUntil([&] { return window()->geometry() == before; })) << maximized;
+    EXPECT_EQ(window()->isMaximized(), maximized);
+    EXPECT_EQ(platform().displayedView()->geometry(), platform().sceneRect());
+  }
 }
 
 }  // namespace

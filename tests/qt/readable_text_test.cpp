@@ -35,7 +35,7 @@ using ui::Color;
 constexpr std::array kGameRows{"txtGAnswer", "lblTopic1", "lblChoice1",  "lblQuestion", "lblClue1",
                                "lblValue",   "lblName30", "lblBrivazon", "lblCA",       "lblCB",
                                "lblCC",      "lblCD",     "lblCE",       "lblCF",       "lblCG",
-                               "lblCH",      "lblCI"};
+                               "lblCH",      "lblCI",     "lblName20",   "lblName10"};
 
 // The game's own rows for the elements under test, and the title card's number.
 const ui::FormLayout& textsLayout() {
@@ -73,6 +73,8 @@ class TextsForm : public ui::Form {
                                   {*this, "lblCG"},
                                   {*this, "lblCH"},
                                   {*this, "lblCI"}}};
+  ui::Label lblName20{*this, "lblName20"};
+  ui::Label lblName10{*this, "lblName10"};
   ui::Label lblQNumber{*this, "lblQNumber"};  // the title card's
 };
 
@@ -92,16 +94,16 @@ Color fromQColor(QRgb c) {
                static_cast<std::uint8_t>(qBlue(c))};
 }
 
-// Pixels of `rect` that differ from the label's back colour: its text.
+// Pixels of `rect` that differ from the label's back colour (and the window's): its text.
 struct Ink {
   int count = 0;
   QRect bounds;
 };
-Ink inkIn(const QImage& image, const QRect& rect, QColor back) {
+Ink inkIn(const QImage& image, const QRect& rect, QColor back, QColor window = {}) {
   Ink ink;
   for (int y = rect.top(); y <= rect.bottom(); ++y)
     for (int x = rect.left(); x <= rect.right(); ++x)
-      if (image.pixelColor(x, y) != back) {
+      if (image.pixelColor(x, y) != back && image.pixelColor(x, y) != window) {
         ++ink.count;
         ink.bounds |= QRect(x, y, 1, 1);
       }
@@ -127,9 +129,9 @@ class ReadableTextTest : public ::testing::Test {
       painter.translate(kMargin, kMargin);
       painter.setFont(fit.font);
       painter.setPen(Qt::black);
-      painter.drawText(fit.rect, fit.flags, caption(label));
+      painter.drawText(fit.rect, fit.flags, fit.text);
     }
-    const QRect inside = visibleRect(label).translated(kMargin, kMargin).adjusted(-2, -2, 2, 2);
+    const QRect inside = drawnIn(label).translated(kMargin, kMargin).adjusted(-2, -2, 2, 2);
     for (int y = 0; y < free.height(); ++y) {
       const auto* line = reinterpret_cast<const QRgb*>(free.constScanLine(y));
       for (int x = 0; x < free.width(); ++x)
@@ -138,49 +140,89 @@ class ReadableTextTest : public ::testing::Test {
     return true;
   }
 
+  // Where a label may draw in the window: its box, or the room its caption is drawn in.
+  QRect drawnIn(const ui::Label& label) {
+    ui::qt::FormView view(nullptr, form, nullptr);
+    return view.captionFit(label).rect.toAlignedRect() & kWindow;
+  }
+
   ui::qt::QtRuntime qt;
   TextsForm form{qt.runtime()};
 };
 
-// The four captions players saw cut: the gibberish card's title past the window's right edge, a
-// long name on the right seat's tag past it too, a five-digit value wider than its panel, and a
-// topic title of three lines in a box of two.
+// The captions players saw cut, off-centre or over another seat: the special cards' titles
+// past the window's right edge, the final round's longest English word, long names in their
+// seats, a five-digit value wider than its panel, and a topic title of three lines in a box of
+// two. A centred caption past the window's edge stays centred on the window; a name stays
+// within its seat's share of the window, centred on it, and at the least size it is cut short.
 TEST_F(ReadableTextTest, CaptionsThatWouldBeCutAreDrawnWholeAtTheLargestSizeThatFits) {
   struct Case {
     ui::Label TextsForm::*label;
     const char* caption;
-    float left;  // where the label stands when the caption shows; 0: its own place
+    float left;     // where the label stands when the caption shows; 0: its own place
+    int players;    // the seats in play, for a name
+    double centre;  // the middle of the drawn caption, in pixels; 0: a left-aligned caption
+    bool cut = false;
   };
+  constexpr double kMiddle = ui::qt::QtPlatform::kWidth / 2.0;
+  const char* const ninety =
+      "Jean-Baptiste-Emmanuel-Marie de La Rochefoucauld-Montmorency-Saint-Aignan-Beauvilliers-Noé";
   // The title card's number stops sliding at 4050 twips, where the card's title replaces it.
-  const std::array<Case, 4> cases{{{&TextsForm::lblQNumber, "Baragouin", 4050},
-                                   {&TextsForm::lblName30, "Jean-Christophe", 0},
-                                   {&TextsForm::lblValue, "10000", 0},
-                                   {&TextsForm::lblTopic1, "", 0}}};
+  const std::array<Case, 10> cases{{
+      {&TextsForm::lblQNumber, "Baragouin", 4050, 0, kMiddle},
+      {&TextsForm::lblQNumber, "Brivazon", 4250, 0, kMiddle},
+      {&TextsForm::lblBrivazon, "THE RAILROAD SWITCHMAN", 0, 0, kMiddle},
+      {&TextsForm::lblName30, "Jean-Christophe", 0, 3, kMiddle * 5 / 3},
+      {&TextsForm::lblName20, "Maximilien-Alexandre de Saint-Exupéry-Beauregard", 0, 3, kMiddle,
+       true},
+      {&TextsForm::lblName10, "Anne-Sophie-Charlotte de La Tour-Maubourg-Villeneuve", 0, 2,
+       kMiddle / 2},
+      {&TextsForm::lblName20, ninety, 0, 3, kMiddle, true},
+      {&TextsForm::lblName20, "Ana", 0, 1, 0},
+      {&TextsForm::lblValue, "10000", 0, 0, 0},
+      {&TextsForm::lblTopic1, "", 0, 0, 0},
+  }};
   // The bank's longest topic title, three lines at the topic's own size.
   std::string topic;
   for (const auto& q : content::regularQuestions())
     if (q.topic.size() > topic.size()) topic = q.topic;
   for (const Case& c : cases) {
     ui::Label& label = form.*c.label;
+    // The seats in play as the game describes them: one in the middle, two at the sides, three.
+    qt.runtime().setTableSource([this, n = c.players] {
+      ui::Table table;
+      for (ui::Label* tag : {&form.lblName10, &form.lblName20, &form.lblName30})
+        if (n == 3 || (n == 1 && tag == &form.lblName20) || (n == 2 && tag != &form.lblName20))
+          table.seats.push_back({.name = tag});
+      return table;
+    });
+    const double part = kWindow.width() / std::max(c.players, 1);
+    const QRect share =
+        c.players && c.centre ? QRectF(c.centre - part / 2, 0, part, 480).toRect() : kWindow;
     if (c.left > 0) label.setLeft(c.left);
     label.setCaption(*c.caption ? c.caption : topic);
     label.show();
     SCOPED_TRACE(label.caption());
     const QImage image = ui::qt::renderForm(form);
-    const QRect shown = visibleRect(label);
-    const QColor back = toQColor(*label.backColor());
-    const Ink ink = inkIn(image, shown, back);
+    const QRect shown = drawnIn(label);
+    const Ink ink = inkIn(image, shown, toQColor(*label.backColor()), toQColor(form.backColor()));
     ASSERT_GT(ink.count, 50);
-    // Nothing of the caption touches the edge where it would be cut off.
+    EXPECT_TRUE(share.contains(shown));
+    // Nothing of the caption touches the edge where it would be cut off (one line always
+    // shows: a label is a little shorter than its font's line).
     EXPECT_LT(ink.bounds.right(), shown.right());
-    EXPECT_LT(ink.bounds.bottom(), shown.bottom());
+    if (label.layout().wordWrap) EXPECT_LT(ink.bounds.bottom(), shown.bottom());
     EXPECT_TRUE(drawnWhole(label));
     // Shrunk no more than it must be: the caption still fills most of its room.
     EXPECT_TRUE(ink.bounds.width() > 0.8 * shown.width() ||
-                ink.bounds.height() > 0.6 * shown.height())
+                ink.bounds.height() > 0.6 * shown.height() || shown == visibleRect(label))
         << ink.bounds.width() << "x" << ink.bounds.height() << " in " << shown.width() << "x"
         << shown.height();
-    image.save(QStringLiteral(BRIVAZON_QT_TEST_OUTPUT "/fitted-%1.png").arg(label.name().data()));
+    if (c.centre > 0) EXPECT_NEAR((ink.bounds.left() + ink.bounds.right() + 1) / 2.0, c.centre, 5);
+    const auto fit = ui::qt::FormView(nullptr, form, nullptr).captionFit(label);
+    EXPECT_EQ(fit.text.endsWith(QChar(0x2026)), c.cut);
+    if (c.cut) EXPECT_EQ(fit.font.pixelSize(), ui::kSmallestName);
+    image.save(QStringLiteral(BRIVAZON_QT_TEST_OUTPUT "/fitted-%1.png").arg(&c - cases.data()));
     label.hide();
   }
 }

@@ -16,11 +16,12 @@ message boxes, beeps, the end) must be what the scenario's transcript says, in t
 order, at nearly the same times; its `dump` is checked against the page's elements (texts,
 visibility, colours, places); a stray key pressed before every OK must be lost; every beep
 must play a tone; no text may ever be cut off; the end must show the final scores. The other
-checks end fresh games with Escape in several phases (one name typed with a dead key), enter
-and leave full screen (Escape there leaving it only), read the page as a screen reader does,
-hide the page behind another tab, show it on a phone and at 800x600 (the whole scene on
-screen, the full-screen button off it), and install it, load it slowly and play it with the
-server stopped. Screenshots go to --out.
+checks end fresh games with Escape in several phases (one name typed with a dead key; three
+long names, each of which must stay in its seat's share of the scene), enter and leave full
+screen (Escape there leaving it only), read the page as a screen reader does, hide the page
+behind another tab, show it on a phone and at 800x600 (the whole scene on screen, the
+full-screen button off it), and install it, load it slowly and play it with the server
+stopped. Screenshots go to --out.
 
 Debian's Python modules (selenium) import only under /usr/bin/python3.
 """
@@ -101,6 +102,9 @@ globalThis.__brivazonCutTexts = function (stillOnly) {
       continue;
     }
     if (!node.textContent) continue;
+    // A name too long for its seat even at the least size ends in an ellipsis, on purpose.
+    if (/^lblName\d0$/.test(node.dataset.name) && node.style.fontSize === '12px' &&
+        node.style.textOverflow === 'ellipsis') continue;
     // Word by word: the blank where a line wraps may hang past the edge unseen.
     const right = Math.min(box.right, scene.right);
     const bottom = Math.min(box.bottom, scene.bottom);
@@ -397,6 +401,24 @@ def cut_texts(page):
     return page.js("return [...new Set(__brivazonCutSeen.concat(__brivazonCutTexts()))]")
 
 
+def names_beyond_seats(page):
+    """The players' names shown beyond their seats: each seat in play, left to right, has its
+    share of the scene (a third with three, a half with two, all of it with one), and its name
+    tag, colour and text, stays within it."""
+    return page.js(r"""
+      const scene = document.getElementById('scene').getBoundingClientRect();
+      const scale = scene.width / 640;
+      const tags = ['lblName10', 'lblName20', 'lblName30']
+        .map(n => document.querySelector(`[data-form=frmGame] [data-name=${n}]`))
+        .filter(t => t.getClientRects().length && t.textContent);
+      return tags.filter((t, k) => {
+        const r = t.getBoundingClientRect();
+        const left = (r.left - scene.left) / scale;
+        const right = Math.min(640, (r.right - scene.left) / scale);
+        return left < 640 * k / tags.length - 0.5 || right > 640 * (k + 1) / tags.length + 0.5;
+      }).map(t => `${t.dataset.name}: ${JSON.stringify(t.textContent)}`);""")
+
+
 def command_times(runner, scenario):
     """The scenario's time of each command, as the runner plays it: a `dump` put before each
     command prints its time."""
@@ -649,6 +671,10 @@ ENDINGS = {
     "topic choice": ["key 1", "wait 300", "type Jean-Cl", "compose é", "type ment", "key ENTER",
                      "wait 2700"],
     "message box": ["key 1", "wait 300", "key ENTER", "wait 300"],
+    "topic choice with three long names": [
+        "key 3", "wait 300", "type Anne-Sophie-Charlotte de La Tour-Maubourg-Villeneuve",
+        "key ENTER", "wait 600", "type Maximilien-Alexandre de Saint-Exupéry-Beauregard",
+        "key ENTER", "wait 600", "type Chloé", "key ENTER", "wait 2700"],
 }
 
 
@@ -669,6 +695,7 @@ def endings(url, out):
                     time.sleep(int(arg) / 1000)
                 page.settle()
             problems += [f"{phase}: text not shown whole: {c}" for c in cut_texts(page)]
+            problems += [f"{phase}: a name beyond its seat: {c}" for c in names_beyond_seats(page)]
             if "compose é" in steps and not page.js(
                     "return document.body.textContent.includes('Jean-Clément')"):
                 problems.append(f"{phase}: the name composed with a dead key is not on screen")

@@ -11,8 +11,10 @@ polls plainly at 1 ms and 5 ms; the frame rate of the 10 ms animations (the coun
 first name prompt, the welcome line, every question card); the time from a question's countdown
 start to its reveal; how soon a buzz key is painted; the peak memory of the whole game. The
 game is checked at every stage by the colours of known places and a screenshot is kept: the
-verdict's colours on the choices while its message box is open, and full screen and back (the
-window where it stood, at its size, its title bar on the screen).
+verdict's colours on the choices while its message box is open, and the window's sizes: at its
+own size, maximised by the window manager and resized by it to 1000 x 700, each to full screen
+and back (the scene filling the window, scaled uniformly and centred on black, with nothing cut;
+the window maximised again or where it stood, at its size, its title bar on the screen).
 
 Prints a table of every figure against its goal. A figure that misses its goal by more than the
 machine's noise is measured again in a second run before the check fails.

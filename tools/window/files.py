@@ -5,7 +5,8 @@
 """The game writes no file and opens no network connection: the real binary runs under
 `strace -f` for a whole game played with real keys under a private Xvfb (the one the figures
 play, every question buzzed and answered, and the final round to the result, so the bell rings
-too), and every call that could write to the file system or reach the network is judged.
+too; the window maximised, resized and full screen on the way, so nothing of its size is kept),
+and every call that could write to the file system or reach the network is judged.
 
 Fails on: a file opened for writing (O_WRONLY, O_RDWR, O_CREAT, O_TRUNC, O_APPEND, O_TMPFILE) or
 created, renamed, linked, removed or truncated anywhere but under /dev; an Internet socket

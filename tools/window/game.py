@@ -16,7 +16,7 @@ import subprocess
 import time
 
 from . import places as P
-from .xwatch import Proc, private_env
+from .xwatch import Proc, Rect, private_env
 
 # A screen is looked at once nothing has been drawn in the window for this long (the window
 # colour of round 2 follows the question's first frame by one 5 ms tick).
@@ -25,19 +25,46 @@ BOX_SEEN = 0.15
 
 
 class View:
-    """The window's pixels as they are now, read place by place."""
+    """The window's pixels as they are now, read place by place: the places of the 640 x 480
+    scene drawn at `scale` from `origin`."""
 
-    def __init__(self, screen, origin, places):
+    def __init__(self, screen, origin, places, scale=1):
         self.screen = screen
         self.origin = origin
         self.p = places
+        self.scale = scale
 
     def share(self, rect, *colours):
-        r = rect.moved(self.origin.x, self.origin.y)
+        s = self.scale
+        r = Rect(self.origin.x + round(rect.x * s), self.origin.y + round(rect.y * s),
+                 max(1, round(rect.w * s)), max(1, round(rect.h * s)))
         return self.screen.grab(r).share(r, colours)
 
     def is_(self, rect, *colours, at_least=0.9):
         return self.share(rect, *colours) >= at_least
+
+
+def scene_in(window):
+    """Where the scene stands in a window's inside `window`: scaled uniformly to the largest
+    size that fits, centred. Returns its rectangle and its scale."""
+    scale = min(window.w / 640, window.h / 480)
+    w, h = round(640 * scale), round(480 * scale)
+    return Rect(window.x + (window.w - w) // 2, window.y + (window.h - h) // 2, w, h), scale
+
+
+def fills(screen, window, places, test):
+    """Whether the window's inside `window` shows the screen `test` recognises as `scene_in`
+    places it, with nothing cut (its four corners in the round's colour) and black beside it."""
+    scene, scale = scene_in(window)
+    v = View(screen, scene, places, scale)
+    if not (test(v) and all(v.is_(c, places.ROUND1, places.ROUND2) for c in places.CORNERS)):
+        return False
+    right, bottom = window.x + window.w, window.y + window.h
+    bars = (Rect(window.x, window.y, scene.x - window.x, window.h),
+            Rect(scene.x + scene.w, window.y, right - scene.x - scene.w, window.h),
+            Rect(window.x, window.y, window.w, scene.y - window.y),
+            Rect(window.x, scene.y + scene.h, window.w, bottom - scene.y - scene.h))
+    return all(screen.grab(b).share(b, [places.BLACK]) > 0.99 for b in bars if b.w and b.h)
 
 
 # The screens of a game, each as a test of a View.

@@ -58,6 +58,9 @@ class Places:
 
     # The left edge of the window, clear of every label: always the window's own colour.
     EDGE = Rect(0, 180, 8, 240)
+    # The window's four corners (a pixel in), clear of every label on the topic choice: a scene
+    # cut by its window loses one.
+    CORNERS = (Rect(1, 1, 2, 2), Rect(637, 1, 2, 2), Rect(1, 477, 2, 2), Rect(637, 477, 2, 2))
     # The left end of a message box's dark title bar, and its colour (the panel's own).
     BAR = (36, 52, 92)
 
@@ -93,6 +96,10 @@ class Places:
         self.BANNER = self.rect("lblAPlayer")
         self.MIDDLE_SCORE = self.rect("lblB")
         self.MIDDLE_SCORE_EDGE = left_strip(self.MIDDLE_SCORE)
+        # The seats' name tags, left to right (their row and colour), and their score boxes.
+        self.TAGS = tuple(self.rect(f"lblName{k}0") for k in (1, 2, 3))
+        self.TAG = self.back("lblName10")
+        self.SCORES = tuple(left_strip(self.rect(n)) for n in ("lblQ", "lblB", "lblP"))
         area = self.area(frm_game["messageArea"])
         self.BOX_BAR = Rect(area.x + 2, area.y + 2, 4, 16)
 

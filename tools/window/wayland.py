@@ -12,7 +12,10 @@ window colour of round 1, and each screen is recognised by the same colours as u
 check plays one player to the topic choice, with an empty name on the way so that the
 missing-name message opens and Enter closes it (whether the message is a window of its own or
 drawn inside the game's window: only its pixels and keys are used), toggles full screen and
-back, and ends the game with Escape: it must exit with status 0.
+back, has Weston maximise the window (Super+Shift+M) and resize it (a drag with Super and the
+right button), each time to full screen and back, the scene scaled uniformly to fill whatever
+size the compositor gave, centred on black; and ends the game with Escape: it must exit with
+status 0.
 """
 
 import argparse
@@ -29,20 +32,6 @@ from .xwatch import Rect, Screen, Timeout, Xvfb, private_env
 OUTPUT = (1024, 768)
 # Weston's panel, whose clock changes on its own.
 PANEL_HEIGHT = 40
-
-
-class ScaledView(G.View):
-    """The game's pixels where its 640 x 480 scene is drawn at `scale` from `origin`."""
-
-    def __init__(self, screen, origin, places, scale):
-        super().__init__(screen, origin, places)
-        self.scale = scale
-
-    def share(self, rect, *colours):
-        s = self.scale
-        r = Rect(self.origin.x + round(rect.x * s), self.origin.y + round(rect.y * s),
-                 max(1, round(rect.w * s)), max(1, round(rect.h * s)))
-        return self.screen.grab(r).share(r, colours)
 
 
 def locate(image, colour, step=4):
@@ -94,6 +83,23 @@ def framed_in_black(g):
     compositor still holds full screen, however small its drawing, has no title bar above it."""
     above = Rect(g.origin.x, max(g.origin.y - 20, 0), 640, 10)
     return g.screen.grab(above).share(above, [g.places.BLACK]) > 0.5
+
+
+def centred_in_black(g):
+    """Whether the scene found is scaled uniformly and stands centred between black bars as
+    wide on its left as on its right: the window is wider than the scene, which fills it."""
+    b = g.origin
+    if abs(b.w * 480 - b.h * 640) > 2 * 640:
+        return False
+    row = g.screen.grab(Rect(0, b.y + b.h // 2, OUTPUT[0], 1))
+
+    def bar(x, step):
+        width = 0
+        while 0 <= x < OUTPUT[0] and row.at(x, row.rect.y) == g.places.BLACK:
+            width, x = width + 1, x + step
+        return width
+    left, right = bar(b.x - 1, -1), bar(b.x + b.w, 1)
+    return left > 0 and abs(left - right) <= 1
 
 
 class Weston:
@@ -165,16 +171,29 @@ class WaylandGame:
         return box
 
     def view(self):
-        return ScaledView(self.screen, self.origin, self.places, self.scale)
+        return G.View(self.screen, self.origin, self.places, self.scale)
 
     def wait_screen(self, test, timeout, what):
         def seen():
             return self.find() and test(self.view())
         return self.screen.wait(lambda: seen() or (time.sleep(0.05) and False), timeout, what)
 
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=dict(os.environ, DISPLAY=self.display),
+                       check=True)
+
     def press(self, *keys):
-        subprocess.run(["xdotool", "key", "--delay", "30", *keys],
-                       env=dict(os.environ, DISPLAY=self.display), check=True)
+        self.xdotool("key", "--delay", "30", *keys)
+
+    def drag_resize(self, dx, dy):
+        """Resizes the window as Weston lets a player do, dragging from inside its bottom right
+        with the right button while holding the Super key."""
+        x, y = self.origin.x + self.origin.w - 20, self.origin.y + self.origin.h - 20
+        self.xdotool("keydown", "super", "mousemove", str(x), str(y), "mousedown", "3")
+        for k in range(1, 11):
+            self.xdotool("mousemove", str(x + dx * k // 10), str(y + dy * k // 10),
+                         "sleep", "0.03")
+        self.xdotool("mouseup", "3", "keyup", "super")
 
     def wait_exit(self, timeout):
         try:
@@ -195,6 +214,26 @@ def focus_weston(display):
     if not ids:
         raise RuntimeError("Weston's window is not on the X server")
     subprocess.run(["xdotool", "windowfocus", "--sync", ids[0]], env=env, check=True)
+
+
+def grown(g, step, what, large):
+    """Waits for the scene to fill the window the compositor gave, `large` enough."""
+    g.wait_screen(lambda v: large(g.origin) and G.topic_choice(v) and centred_in_black(g), 5,
+                  f"the scene scaled to fill the window {what}")
+    step(what, f"scene at {g.origin.x},{g.origin.y}, {g.origin.w} x {g.origin.h}, "
+         "centred on black")
+
+
+def full_screen_and_back(g, step, what):
+    """F11 and back: the scene as it was before, no longer framed as in full screen."""
+    before = g.origin
+    g.press("F11")
+    g.wait_screen(lambda v: g.origin.w >= OUTPUT[0] - 1 and G.topic_choice(v), 5,
+                  f"the full-screen topic choice from the window {what}")
+    g.press("F11")
+    g.wait_screen(lambda v: g.origin == before and G.topic_choice(v), 5,
+                  f"the window {what} again after full screen")
+    step("full screen and back", f"{what} again")
 
 
 def play(g, step):
@@ -222,6 +261,15 @@ def play(g, step):
     g.wait_screen(lambda v: (g.origin.w, g.origin.h) == (640, 480) and G.topic_choice(v) and
                   not framed_in_black(g), 5, "the topic choice back in a window of its own")
     step("back in the window", f"scene at {g.origin.x},{g.origin.y}, 640 x 480")
+    g.press("super+shift+m")
+    grown(g, step, "maximised", lambda b: b.h > 600)
+    full_screen_and_back(g, step, "maximised")
+    g.press("super+shift+m")
+    g.wait_screen(lambda v: (g.origin.w, g.origin.h) == (640, 480) and G.topic_choice(v), 5,
+                  "the window at its own size again")
+    g.drag_resize(300, 100)
+    grown(g, step, "resized", lambda b: b.h > 500)
+    full_screen_and_back(g, step, "resized")
     g.press("Escape")
     status = g.wait_exit(3)
     if status != 0:

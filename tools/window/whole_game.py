@@ -134,15 +134,61 @@ class WholeGame:
                    G.topic_choice(g.view()))
         self.shot("04-topic-choice")
         self.measure_idle("topic choice", 10)
-        self._full_screen_and_back(g)
+        self._window_sizes(g)
 
         for q in range(1, 15):
             self._question(g, q)
         self._final(g)
 
-    def _full_screen_and_back(self, g):
-        s, stage = self.screen, "full screen"
-        before = s.geometry(g.window.id)
+    def _window_sizes(self, g):
+        """The window at its own size, maximised by the window manager, then resized by it to
+        1000 x 700, each to full screen and back: the scene fills the window at every step, full
+        screen gives the window back maximised or at its place and size, and the window restored
+        from maximised stands where it stood. The window then goes back to its own size for the
+        rest of the game."""
+        s, wid = self.screen, g.window.id
+        self._full_screen_and_back(g, "full screen")
+        placed = s.geometry(wid)
+        s.maximise(wid)
+        self._resized(g, "maximised", lambda r: s.maximised(wid) and r.w > 640 and r.h > 480)
+        self._full_screen_and_back(g, "full screen from maximised")
+        s.maximise(wid, False)
+        self._resized(g, "restored", lambda r: not s.maximised(wid) and r == placed,
+                      f" where it stood, {placed}")
+        s.resize(wid, 1000, 700)
+        self._resized(g, "resized", lambda r: (r.w, r.h) == (1000, 700))
+        self._full_screen_and_back(g, "full screen from 1000 x 700")
+        s.resize(wid, 640, 480)
+        self._resized(g, "back to its own size", lambda r: (r.w, r.h) == (640, 480))
+        g.wait_screen(G.topic_choice, 5, "the topic choice after the window's sizes")
+
+    def _resized(self, g, stage, reached, wanted=""):
+        """Waits for the window's inside to pass `reached` with the scene filling it."""
+        s = self.screen
+        try:
+            s.wait(lambda: reached(s.geometry(g.window.id)), 5, f"the window {stage}")
+            done = True
+        except Timeout:
+            done = False
+        g.refresh()
+        self.check(stage, f"the window {stage}{wanted}: {g.window.rect}", done)
+        self._fills(g, stage)
+
+    def _fills(self, g, stage):
+        s = self.screen
+        try:
+            s.wait(lambda: G.fills(s, s.geometry(g.window.id), g.places, G.topic_choice) or
+                   s.run(0.05), 5, "the scene to fill the window")
+            filled = True
+        except Timeout:
+            filled = False
+        self.shot(f"04-{stage.replace(' ', '-')}", whole_screen=True)
+        self.check(stage, "the scene fills the window, scaled uniformly, centred on black",
+                   filled)
+
+    def _full_screen_and_back(self, g, stage):
+        s = self.screen
+        before, maximised = s.geometry(g.window.id), s.maximised(g.window.id)
         g.press("F11")
         try:
             s.wait(lambda: s.geometry(g.window.id) == Rect(0, 0, 1024, 768), 3,
@@ -151,8 +197,7 @@ class WholeGame:
         except Timeout:
             covered = False
         self.check(stage, "F11 covers the screen", covered)
-        s.run(0.3)
-        self.shot("04-full-screen", whole_screen=True)
+        self._fills(g, stage)
         g.press("F11")
         try:
             s.wait(lambda: s.geometry(g.window.id) == before, 3, "the window to come back")
@@ -160,13 +205,14 @@ class WholeGame:
         except Timeout:
             back = False
         s.run(0.3)
-        self.shot("04-back-from-full-screen", whole_screen=True)
         frame = s.frame_geometry(s.mapped[g.window.id])
         self.check(stage, f"F11 again: back at {before}, now {s.geometry(g.window.id)}", back)
+        self.check(stage, "maximised again" if maximised else "not maximised",
+                   s.maximised(g.window.id) == maximised)
         self.check(stage, f"its title bar on the screen (frame at {frame.x}, {frame.y})",
                    frame.y >= 0 and frame.y < before.y)
         g.refresh()
-        g.wait_screen(G.topic_choice, 5, "the topic choice after full screen")
+        self._fills(g, f"back from {stage}")
 
     def _question(self, g, q):
         s, win, stage = self.screen, g.window.rect, f"question {q}"

@@ -322,6 +322,37 @@ class Screen:
         self.d.create_resource_object("window", window_id).destroy()
         self.d.flush()
 
+    def _ask_window_manager(self, window_id, kind, data):
+        """Sends the window manager a request of the EWMH about a window, as a pager does."""
+        from Xlib.protocol import event as xevent
+        window = self.d.create_resource_object("window", window_id)
+        message = xevent.ClientMessage(window=window, client_type=self.d.intern_atom(kind),
+                                       data=(32, (list(data) + [0] * 5)[:5]))
+        self.root.send_event(message, event_mask=X.SubstructureRedirectMask |
+                             X.SubstructureNotifyMask)
+        self.d.flush()
+
+    def maximise(self, window_id, on=True):
+        """Asks the window manager to maximise a window (or to restore it), as the maximise
+        button of its title bar does."""
+        self._ask_window_manager(window_id, "_NET_WM_STATE", [
+            1 if on else 0, self.d.intern_atom("_NET_WM_STATE_MAXIMIZED_VERT"),
+            self.d.intern_atom("_NET_WM_STATE_MAXIMIZED_HORZ"), 2])
+
+    def resize(self, window_id, width, height):
+        """Asks the window manager to give a window's inside this size, as dragging its edges
+        does (its width and height only, its gravity its own)."""
+        self._ask_window_manager(window_id, "_NET_MOVERESIZE_WINDOW",
+                                 [(1 << 10) | (1 << 11) | (2 << 12), 0, 0, width, height])
+
+    def maximised(self, window_id):
+        """Whether the window manager holds a window maximised both ways."""
+        window = self.d.create_resource_object("window", window_id)
+        state = window.get_full_property(self.d.intern_atom("_NET_WM_STATE"), X.AnyPropertyType)
+        held = set(state.value) if state else set()
+        return all(self.d.intern_atom(f"_NET_WM_STATE_MAXIMIZED_{way}") in held
+                   for way in ("VERT", "HORZ"))
+
     def close_window(self, window_id):
         """Asks a top-level window to close the way a window manager's close button does: the
         WM_DELETE_WINDOW message of the ICCCM."""

@@ -142,8 +142,8 @@ FormView::FormView(ViewHost* host, Form& form, QWidget* parent)
   for (std::size_t i = 0; i < elements.size(); ++i) {
     const Element& e = *elements[i];
     fonts_.push_back(fontFor(e.layout().font));
-    painted_.push_back(pixelBounds(e));
     if (e.layout().kind == Kind::Label) takeRoom(i);
+    painted_.push_back(drawnBounds(i));
     if (e.layout().kind != Kind::TextBox) continue;
     const auto& box = static_cast<const TextBox&>(e);
     auto* edit = new BoxEdit(this);
@@ -206,7 +206,7 @@ void FormView::elementChanged(Element& element, Property p) {
   if (p == Property::Caption || (p == Property::Visible && element.visible()) ||
       (p == Property::Geometry && pixelRect(element).size() != fits_[i].box))
     takeRoom(i);
-  const QRect now = pixelBounds(element);
+  const QRect now = drawnBounds(i);
   if (element.visible() || p == Property::Visible) {
     update(onScreen(painted_[i]));
     if (now != painted_[i]) update(onScreen(now));
@@ -274,27 +274,38 @@ void FormView::paintEvent(QPaintEvent* event) {
     const Element& e = *elements[i];
     if (e.layout().kind != Kind::Label || !e.visible()) continue;
     const QRectF r = pixelRect(e);
-    if (r.width() <= 0 || r.height() <= 0 || !r.intersects(dirty)) continue;
     const auto& label = static_cast<const Label&>(e);
-    if (label.backColor()) painter.fillRect(r, toQColor(*label.backColor()));
-    if (label.caption().empty()) continue;
     const Fit& fit = fitOf(i);
-    painter.setClipRect(r);
+    const QRectF area = fit.shrunk ? fit.room.translated(r.topLeft()) : r;
+    if (r.width() <= 0 || r.height() <= 0 || !(r | area).intersects(dirty)) continue;
+    // A caption drawn in a room reaching past its box (a seat's share of the window, the
+    // window's width for a centred caption) takes its back colour there: the box would run
+    // over the seats beside it, or stand off-centre.
+    if (label.backColor())
+      painter.fillRect(r.contains(area) ? r : area, toQColor(*label.backColor()));
+    if (label.caption().empty()) continue;
+    painter.setClipRect(area);
     painter.setFont(fit.font);
     painter.setPen(label.foreColor() ? toQColor(*label.foreColor()) : QColor(Qt::black));
-    painter.drawText(fit.shrunk ? fit.room.translated(r.topLeft()) : r, textFlags(e.layout()),
-                     toQString(label.caption()));
+    painter.drawText(area, textFlags(e.layout()), fit.text);
     painter.setClipping(false);
   }
 }
 
 void FormView::takeRoom(std::size_t i) {
-  const QRectF box = pixelRect(*form_->elements()[i]);
-  const Room room = captionRoom(box.left(), box.top(), box.width(), box.height());
+  const Element& e = *form_->elements()[i];
+  const Room room = captionRoom(e);
   Fit& fit = fits_[i];
-  fit.box = box.size();
-  fit.room = QRectF(0, 0, room.width, room.height);
+  fit.box = pixelRect(e).size();
+  fit.room = QRectF(room.left, 0, room.width, room.height);
+  fit.smallest = room.smallest;
   fit.stale = true;
+}
+
+QRect FormView::drawnBounds(std::size_t i) const {
+  const Element& e = *form_->elements()[i];
+  if (e.layout().kind != Kind::Label) return pixelBounds(e);
+  return pixelBounds(e) | fits_[i].room.translated(pixelRect(e).topLeft()).toAlignedRect();
 }
 
 const FormView::Fit& FormView::fitOf(std::size_t i) {
@@ -306,14 +317,18 @@ const FormView::Fit& FormView::fitOf(std::size_t i) {
   const int flags = textFlags(label.layout());
   const QFont& own = fonts_[i];
   fit.font = own;
+  fit.text = text;
   fit.shrunk = !staysInside(own, QRectF(QPointF(0, 0), fit.box), fit.room, flags, text);
   if (!fit.shrunk) return fit;
   QFont font = own;
-  const int size = largestFittingSize(own.pixelSize(), 1, [&](int pixels) {
+  auto fits = [&](int pixels) {
     font.setPixelSize(pixels);
     return staysInside(font, fit.room, fit.room, flags, text);
-  });
+  };
+  const int size = largestFittingSize(own.pixelSize(), fit.smallest, fits);
   fit.font.setPixelSize(size);
+  if (!fits(size))
+    fit.text = QFontMetricsF(fit.font).elidedText(text, Qt::ElideRight, fit.room.width());
   return fit;
 }
 
@@ -334,7 +349,8 @@ FormView::CaptionFit FormView::captionFit(const Label& label) {
   const auto i = static_cast<std::size_t>(label.index());
   const Fit& fit = fitOf(i);
   const QRectF r = pixelRect(label);
-  return {fit.shrunk ? fit.room.translated(r.topLeft()) : r, fit.font, textFlags(label.layout())};
+  return {fit.shrunk ? fit.room.translated(r.topLeft()) : r, fit.font, textFlags(label.layout()),
+          fit.text};
 }
 
 void FormView::keyPressEvent(QKeyEvent* event) {

@@ -11,8 +11,10 @@
 // Only what really changed is repainted.
 //
 // A player never sees a cut caption: one that does not fit its label, or runs past the window's
-// right or bottom edge, is drawn with its font at the largest size that fits (the geometry stays
-// as the game set it). The room is taken where the label stands when its caption is written,
+// right or bottom edge, is drawn with its font at the largest size that fits in the room the
+// layer gives it (ui::captionRoom: a seat's name has its seat's share of the window, where a
+// name too long even at the least size is cut short with an ellipsis); the geometry stays as
+// the game set it. The room is taken where the label stands when its caption is written,
 // when it is shown or resized, not when it only moves: the slides bring captions in from beyond
 // the window's edges, and a caption growing as it entered would not be the slide. The fitted
 // font is worked out once per change, never while painting.
@@ -70,12 +72,14 @@ class FormView final : public QWidget {
   void elementChanged(Element& element, Property p);
   QLineEdit* lineEditOf(const TextBox& box) const;
 
-  // Where and in which font a label's caption is drawn: the label's rectangle and font, or the
-  // room it has and the fitted font when its own font would cut it. In layout pixels.
+  // Where, in which font and what of a label's caption is drawn: the label's rectangle, font
+  // and caption, or the room it has and the fitted font when its own font would cut it (a
+  // name too long even at the least size cut short with an ellipsis). In layout pixels.
   struct CaptionFit {
     QRectF rect;
     QFont font;
     int flags;  // Qt::AlignmentFlag and Qt::TextFlag
+    QString text;
   };
   CaptionFit captionFit(const Label& label);
 
@@ -91,7 +95,9 @@ class FormView final : public QWidget {
   struct Fit {
     QSizeF box;           // the label's size when the room was taken
     QRectF room;          // where the caption may be drawn, from the label's top-left corner
+    int smallest = 1;     // the least pixel size; below it the caption is cut short
     QFont font;           // the font to draw with
+    QString text;         // what is drawn: the caption, or the start of it and an ellipsis
     bool shrunk = false;  // drawn in the room at a smaller size rather than in the label
     bool stale = true;
   };
@@ -99,6 +105,8 @@ class FormView final : public QWidget {
   void syncLineEdit(const TextBox& box, Property p);
   QRect onScreen(const QRect& layoutPixels) const;
   void takeRoom(std::size_t i);
+  // The layout pixels a label may paint: its box, and the room its caption may be drawn in.
+  QRect drawnBounds(std::size_t i) const;
   // A disabled box's text at the largest size of its font that shows it whole; an enabled box,
   // where the player types, keeps its font.
   void fitBoxFont(std::size_t i);

@@ -43,9 +43,13 @@ class GameWindow final : public QWidget {
  public:
   explicit GameWindow(QtPlatform& platform) : platform_(platform) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(QtPlatform::kWidth, QtPlatform::kHeight);
+    // The window grows as the player likes and never below the layout's own size, at which
+    // every caption is fitted to stay legible. The limit never changes, so no size limit can
+    // reach a compositor while it is still answering a change of state.
+    setMinimumSize(QtPlatform::kWidth, QtPlatform::kHeight);
+    resize(QtPlatform::kWidth, QtPlatform::kHeight);
     setFocusPolicy(Qt::NoFocus);
     // Behind the views only for the instant between one window hiding and the next showing.
     setAutoFillBackground(true);
@@ -202,39 +206,31 @@ void QtPlatform::showWindow() {
 void QtPlatform::setFullScreen(bool on) {
   if (on == fullScreen_ || ending()) return;
   fullScreen_ = on;
-  fixSizeWhenResized_ = false;
+  // Full screen is added to the window's state and taken from it again, a maximised window
+  // staying maximised underneath: one request each way, the one a compositor answers with the
+  // right size. Asking to maximise and to leave full screen at once gets a Wayland compositor's
+  // answer with no size, and the window stays as large as the screen. Leaving full screen, the
+  // window system puts the window back where it stood: a window that placed itself would be
+  // misplaced when the window manager later restores it from maximised, and a Wayland
+  // compositor does not let a window place itself at all.
+  Qt::WindowStates state = window_->windowState() & ~Qt::WindowMinimized;
   if (on) {
-    if (!window_->isFullScreen()) normalGeometry_ = window_->geometry();
-    // Window managers refuse full screen to a window whose size hints say it cannot resize.
-    window_->setMinimumSize(0, 0);
-    window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (!window_->isFullScreen()) maximizedBefore_ = window_->isMaximized();
     // The game is played on the keyboard alone.
     window_->setCursor(Qt::BlankCursor);
-    if (!window_->isFullScreen()) window_->showFullScreen();
+    state |= Qt::WindowFullScreen;
   } else {
-    if (window_->isFullScreen()) window_->showNormal();
-    // A Wayland compositor answers the request to leave full screen later, with a new size; size
-    // limits sent before that answer keep the window full screen there, shrunk amid black. Nor
-    // may a window place itself there: the compositor gives it back its place.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-      fixSizeWhenResized_ = true;
-    } else {
-      window_->setFixedSize(kWidth, kHeight);
-      // Back where it stood: a window manager puts a window it takes out of full screen at the
-      // screen's corner, its title bar out of reach.
-      if (normalGeometry_.isValid()) window_->setGeometry(normalGeometry_);
-    }
+    state &= ~Qt::WindowFullScreen;
+    // A window manager may drop the maximised state while the window is full screen.
+    if (maximizedBefore_) state |= Qt::WindowMaximized;
     window_->unsetCursor();
   }
+  if (state != window_->windowState()) window_->setWindowState(state);
   layoutViews();
   settleFocus();
 }
 
 void QtPlatform::windowResized() {
-  if (fixSizeWhenResized_ && !window_->isFullScreen()) {
-    fixSizeWhenResized_ = false;
-    window_->setFixedSize(kWidth, kHeight);
-  }
   layoutViews();
 }
 

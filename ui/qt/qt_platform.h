@@ -16,9 +16,10 @@
 // A message box is a panel inside the scene, over the area the window in front gives its boxes,
 // and waits in its own event loop rather than blocking the window, so that the window's close
 // button still reaches the game; an application event filter keeps every key, click and typed
-// text from the game meanwhile, and closes the newest box on Enter, Space or Escape. F11 and
-// Alt+Enter are the window's own: they switch it to full screen, where the scene (boxes
-// included) is scaled uniformly to the largest size that fits, centred on black, and back to the
+// text from the game meanwhile, and closes the newest box on Enter, Space or Escape. The window
+// may be resized and maximised as any other; whatever its size, the scene (boxes included) is
+// scaled uniformly to the largest size that fits, centred on black. F11 and Alt+Enter are the
+// window's own: they switch it to full screen and back to maximised when it was, else to the
 // place and size the window had. A window destroyed by another program ends the game as its
 // close button does: nothing of the game would be left to see or to close.
 #pragma once
@@ -72,15 +73,17 @@ class QtPlatform final : public Platform, public ViewHost {
   void showWindow();
 
   // Full screen: the window covers its screen and the scene is scaled to fit, centred on black.
+  // Leaving it makes the window maximised again when it was, else puts it back as it stood.
   void setFullScreen(bool on);
   bool fullScreen() const { return fullScreen_; }
   // Where the scene is drawn in the window, and its scale: the largest uniform scale at which it
-  // fits the window, centred (the whole 640 x 480 window at 1 outside full screen).
+  // fits the window, centred (the whole window at 1 at the window's own size of 640 x 480).
   QRect sceneRect() const;
   qreal sceneScale() const;
   // Places every view at the scene's rectangle and scale; the window calls it when it resizes.
   void layoutViews();
-  // The window's size changed (the window system's answer to a full-screen change, among others).
+  // The window's size changed (the player resized or maximised it, or the window system answered
+  // a full-screen change): the scene is laid out anew, whatever size it came.
   void windowResized();
 
   // Runs one event of the game: the clock brought to the real time first (ticks due before it
@@ -171,8 +174,7 @@ class QtPlatform final : public Platform, public ViewHost {
   std::vector<MessagePanel*> boxes_;
   bool forwarding_ = false;
   bool fullScreen_ = false;
-  QRect normalGeometry_;  // the window's place and size before full screen
-  bool fixSizeWhenResized_ = false;
+  bool maximizedBefore_ = false;  // whether the window was maximised before full screen
   DesktopSound sound_;
   std::unique_ptr<QObject> inputGuard_;
   std::unique_ptr<QAbstractNativeEventFilter> destroyWatch_;

@@ -183,13 +183,14 @@ var BrivazonPage = (function () {
   // searches the size with the rule every backend shares, and leaves the element at the size
   // it settles on): a label's caption within the room it may use, a disabled box's phrase
   // within the box. A label's text is laid out in its whole box, or `inRoom`, in the room
-  // alone (the part of the box on screen), as a shrunk caption is drawn. 1 fits, 0 does not,
-  // -1 cannot be measured (not drawn at the moment).
-  function fits(form, index, pixels, inRoom, roomWidth, roomHeight) {
+  // alone (the part of the box on screen, or a seat's share of the window from `roomLeft`
+  // pixels left of the box), as a shrunk caption is drawn. 1 fits, 0 does not, -1 cannot be
+  // measured (not drawn at the moment).
+  function fits(form, index, pixels, inRoom, roomLeft, roomWidth, roomHeight) {
     var e = element(form, index);
     if (!e) return 1;
     var node = e.node;
-    fontSize(form, index, pixels, inRoom, roomWidth, roomHeight);
+    fontSize(form, index, pixels, inRoom, roomLeft, roomWidth, roomHeight, 0);
     var text = e.isBox ? node.value : node.textContent;
     if (!text) return 1;
     if (!node.isConnected || node.getClientRects().length === 0) return -1;
@@ -208,20 +209,28 @@ var BrivazonPage = (function () {
       var h = inRoom ? node.clientHeight : Math.min(node.clientHeight, roomHeight);
       return node.scrollWidth <= w + 1 && node.scrollHeight <= h + 1 ? 1 : 0;
     }
-    var left = e.centred ? (area - width) / 2 : 0;
-    return left >= -slack && left + width <= roomWidth + slack ? 1 : 0;
+    var left = (inRoom ? roomLeft : 0) + (e.centred ? (area - width) / 2 : 0);
+    return left >= roomLeft - slack && left + width <= roomLeft + roomWidth + slack ? 1 : 0;
   }
 
-  // A label's text at a size, laid out in its whole box or in its room alone (the padding
-  // keeps the text off the part of the box that is off screen; its colour still fills it).
-  function fontSize(form, index, pixels, inRoom, roomWidth, roomHeight) {
+  // A label's text at a size, laid out in its whole box or in its room alone. A room within
+  // the box keeps the box, its padding keeping the text off the rest (the part off screen); a
+  // room reaching past it (a seat's share of the window, the window's width for a centred
+  // caption) takes the box's place, colour and all. `cut`: a text too long for its room even at
+  // the least size ends in an ellipsis.
+  function fontSize(form, index, pixels, inRoom, roomLeft, roomWidth, roomHeight, cut) {
     var e = element(form, index);
     if (!e) return;
     var s = e.node.style;
     s.fontSize = pixels + 'px';
     if (e.isBox) return;
-    s.paddingRight = inRoom ? Math.max(0, parseFloat(s.width) - roomWidth) + 'px' : '';
+    var width = parseFloat(s.width);
+    var moved = inRoom && (roomLeft !== 0 || roomWidth > width);
+    s.marginLeft = moved ? roomLeft + 'px' : '';
+    s.minWidth = s.maxWidth = moved ? roomWidth + 'px' : '';
+    s.paddingRight = inRoom && !moved ? Math.max(0, width - roomWidth) + 'px' : '';
     s.paddingBottom = inRoom ? Math.max(0, parseFloat(s.height) - roomHeight) + 'px' : '';
+    s.textOverflow = cut ? 'ellipsis' : '';
   }
 
   function createForm(id, name, back) {

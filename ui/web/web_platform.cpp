@@ -48,13 +48,13 @@ EM_JS(int, brivazon_set_geometry, (int form, int index, double left, double top,
                                    double height), {
   return BrivazonPage.setGeometry(form, index, left, top, width, height);
 });
-EM_JS(int, brivazon_fits, (int form, int index, int pixels, int inRoom, double roomWidth,
-                           double roomHeight), {
-  return BrivazonPage.fits(form, index, pixels, inRoom, roomWidth, roomHeight);
+EM_JS(int, brivazon_fits, (int form, int index, int pixels, int inRoom, double roomLeft,
+                           double roomWidth, double roomHeight), {
+  return BrivazonPage.fits(form, index, pixels, inRoom, roomLeft, roomWidth, roomHeight);
 });
-EM_JS(void, brivazon_font_size, (int form, int index, int pixels, int inRoom, double roomWidth,
-                                 double roomHeight), {
-  BrivazonPage.fontSize(form, index, pixels, inRoom, roomWidth, roomHeight);
+EM_JS(void, brivazon_font_size, (int form, int index, int pixels, int inRoom, double roomLeft,
+                                 double roomWidth, double roomHeight, int cut), {
+  BrivazonPage.fontSize(form, index, pixels, inRoom, roomLeft, roomWidth, roomHeight, cut);
 });
 EM_JS(void, brivazon_set_colours, (int form, int index, int back, int fore), {
   BrivazonPage.setColours(form, index, back, fore);
@@ -393,21 +393,24 @@ void WebPlatform::fitText(const Element& element) {
   const int natural = fontPixels(element.layout().font);
   // A box being typed in keeps its size; one that shows a phrase shows all of it.
   const bool box = element.layout().kind == Kind::TextBox;
-  const Room room =
-      captionRoom(element.left() / kTwipsPerPixel, element.top() / kTwipsPerPixel,
-                  element.width() / kTwipsPerPixel, element.height() / kTwipsPerPixel);
+  const Room room = captionRoom(element);
   int size = natural;
   // A caption that does not fit its box is shrunk and drawn in its room alone, as the
-  // desktop draws it.
+  // desktop draws it; below the room's least size it is cut short.
   bool shrunk = false;
+  bool cut = false;
   if (!box || !static_cast<const TextBox&>(element).enabled()) {
-    shrunk = brivazon_fits(form, index, natural, false, room.width, room.height) == 0;
-    if (shrunk)
-      size = largestFittingSize(natural, 1, [&](int pixels) {
-        return brivazon_fits(form, index, pixels, true, room.width, room.height) != 0;
-      });
+    auto fits = [&](int pixels, bool inRoom) {
+      return brivazon_fits(form, index, pixels, inRoom, room.left, room.width, room.height);
+    };
+    shrunk = fits(natural, false) == 0;
+    if (shrunk) {
+      size = largestFittingSize(natural, room.smallest,
+                                [&](int pixels) { return fits(pixels, true) != 0; });
+      cut = fits(size, true) == 0;
+    }
   }
-  brivazon_font_size(form, index, size, shrunk, room.width, room.height);
+  brivazon_font_size(form, index, size, shrunk, room.left, room.width, room.height, cut);
 }
 
 void WebPlatform::settleKeyboard() {
