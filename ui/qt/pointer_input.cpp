@@ -32,12 +32,13 @@ bool QtPlatform::filterPointer(QObject* target, QEvent* event) {
     // A click on a line edit places its caret; a message box's own button takes its click.
     if (mouse.button() != Qt::LeftButton || qobject_cast<QLineEdit*>(target) || !boxes_.empty())
       return false;
-    presses.push_back(mouse.scenePosition());
+    presses.push_back(window_->mapFromGlobal(mouse.globalPosition()));
   } else if (type == QEvent::TouchBegin || type == QEvent::TouchUpdate) {
     // Every finger that lands is a press of its own, a second one while the first is down too.
     const auto& touch = static_cast<const QTouchEvent&>(*event);
     for (const QEventPoint& point : touch.points())
-      if (point.state() == QEventPoint::Pressed) presses.push_back(point.scenePosition());
+      if (point.state() == QEventPoint::Pressed)
+        presses.push_back(window_->mapFromGlobal(point.globalPosition()));
     event->accept();
   } else {
     return false;

@@ -41,6 +41,7 @@ var BrivazonPage = (function () {
   var measurer = null;
   var keyboardBox = null;  // the <input> the game gave the keyboard, if any
   var hinted = false;      // the buzz zones' hint was shown once
+  var lastTap = -1;        // the time stamp of the last finger that landed
   var stats = { timerCallbacks: 0, beeps: 0, tones: 0, firstPaint: null, journal: [] };
 
   function css(rgb, fallback) {
@@ -476,7 +477,11 @@ var BrivazonPage = (function () {
     }
     var r = scene.getBoundingClientRect();
     var scale = r.width / WIDTH;
-    push({ type: EVENT.tap, stamp: event.timeStamp, kind: Math.round(FINGER / scale * TAP_UNIT),
+    // Fingers of one touch share its time stamp: the game takes them at one instant.
+    var together = event.timeStamp === lastTap ? 1 : 0;
+    lastTap = event.timeStamp;
+    push({ type: EVENT.tap, stamp: event.timeStamp, source: together,
+      kind: Math.round(FINGER / scale * TAP_UNIT),
       code: Math.round((event.clientX - r.left) / scale * TAP_UNIT),
       shift: Math.round((event.clientY - r.top) / scale * TAP_UNIT) });
   }

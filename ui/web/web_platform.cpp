@@ -135,6 +135,7 @@ void WebPlatform::takeFixedDraws() {
 
 void WebPlatform::catchUp() {
   takeFixedDraws();
+  if (holdClock_) return;
   const auto t = static_cast<std::int64_t>(brivazon_now());
   if (t > runtime_->now()) runtime_->setNow(t);
   runtime_->advanceTo(t);
@@ -180,6 +181,9 @@ void WebPlatform::play(const Event& event) {
   }
   // A box is open: the game hears nothing from the page.
   if (boxesOpen_ > 0 || event.type == kWake) return;
+  // The fingers of one touch land at one instant of the game, as keys pressed together would:
+  // the clock moves on with the first alone (the page marks the others).
+  holdClock_ = event.type == kTap && event.source == 1;
   enter([&] {
     Form* front = runtime_->front();
     TextBox* box = runtime_->keyboardBox();

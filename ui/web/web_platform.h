@@ -102,6 +102,7 @@ class WebPlatform final : public Platform {
   int boxesClosed_ = 0;  // OK presses not yet taken by the box on top
   Table table_;
   std::uint64_t tableVersion_ = 0;
+  bool holdClock_ = false;  // the event is a finger that landed with the one before it
 };
 
 // A runtime on the browser backend.
