@@ -165,6 +165,7 @@ void WebPlatform::playEvents() {
       std::free(text);
     }
     play(event);
+    holdClock_ = false;
   }
 }
 
