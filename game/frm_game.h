@@ -223,6 +223,9 @@ class FrmGame : public ui::Form {
   std::array<ui::Label*, 4> choiceLabels();
   std::array<const ui::Text*, 4> choiceTexts() const;
   std::array<ui::Label*, 9> wordLabels();
+  // The verdicts on an answer, as the message boxes say them.
+  static constexpr std::string_view kRightVerdict = "Tu es correct!";
+  static constexpr std::string_view kWrongVerdict = "C'est incorrect.";
   // The choices' numbers as the verdicts spell them.
   static constexpr std::array<std::string_view, 4> kChoiceWords{"un", "deux", "trois", "quatre"};
 

@@ -3,13 +3,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The game's description of the table for the backends: the seats in play with their buzz keys,
-// players and score labels, the name of the screen showing, as a screen reader says it, and the
-// places on screen that stand for keys now.
+// players and score labels, the name of the screen showing, the texts in view in the order
+// and the words a screen reader gives them, each voiced as a blind player needs to follow the
+// game (the typed answer's verdict and a final-round buzz show only in colour otherwise), and
+// the places on screen that stand for keys now.
 #include <algorithm>
 #include <initializer_list>
+#include <string>
 
 #include "game/brivazon.h"
 #include "game/frm_game.h"
+#include "game/inventory.h"
+#include "ui/announcer.h"
 
 namespace game {
 
@@ -33,6 +38,80 @@ ui::Area around(std::initializer_list<const ui::Label*> labels) {
 
 void addTarget(ui::Table& table, const ui::Area& area, char32_t key) {
   if (area.width > 0 && area.height > 0) table.targets.push_back({area, key});
+}
+
+// Adds `element` to what is read, in `words`, if a player sees it.
+void say(ui::Table& table, const ui::Element* element, std::string words, ui::Voice voice) {
+  if (element && ui::onScreen(*element)) table.spoken.push_back({element, std::move(words), voice});
+}
+
+void say(ui::Table& table, const ui::Label& label, ui::Voice voice) {
+  say(table, &label, label.caption(), voice);
+}
+
+// A title card: its line, or its heading with what follows it ("Question 3", "Rond 1").
+void describeCard(ui::Table& table, const ui::Form& card) {
+  const ui::Element* welcome = card.find("lblWelcome");
+  const auto* heading = dynamic_cast<const ui::Label*>(card.find("lblQLabel"));
+  const auto* number = dynamic_cast<const ui::Label*>(card.find("lblQNumber"));
+  if (welcome) say(table, *static_cast<const ui::Label*>(welcome), ui::Voice::Changed);
+  if (heading && number && ui::onScreen(*heading))
+    say(table, heading, heading->caption() + " " + number->caption(), ui::Voice::Changed);
+}
+
+// The game window, from the top of the screen down, as a player reads it.
+void describeGame(ui::Table& table, FrmGame& g) {
+  using ui::Voice;
+  say(table, g.lblPNumber, Voice::Changed);
+  for (const ui::Label* badge : {&g.lbl1P, &g.lbl2P, &g.lbl3P})
+    say(table, *badge, Voice::Read);
+  // The prompts are read as the name box's own name when it takes the keyboard.
+  for (const ui::Label* prompt : {&g.lblName1, &g.lblName2, &g.lblName3}) {
+    say(table, *prompt, Voice::Read);
+    if (ui::onScreen(*prompt)) table.boxName = prompt->caption();
+  }
+  if (ui::onScreen(g.lblRound))
+    say(table, &g.lblRound, g.lblRound.caption() + " " + g.lblQNumber.caption(), Voice::Read);
+  if (g.txtGAnswer.visible() && g.txtGAnswer.enabled()) table.boxName = g.lblAPlayer.caption();
+  // The prompt and the topics once the third topic is loaded, a tick after the others, so that
+  // they are said together.
+  if (!g.phaseIs(phase::kNextTopic)) {
+    say(table, g.lblAPlayer, Voice::Changed);
+    const std::array<const ui::Label*, 3> topics{&g.lblTopic1, &g.lblTopic2, &g.lblTopic3};
+    const std::array<const ui::Label*, 3> keys{&g.lbl1, &g.lbl2, &g.lbl3};
+    for (std::size_t k = 0; k < topics.size(); ++k)
+      say(table, topics[k], keys[k]->caption() + " " + topics[k]->caption(), Voice::Changed);
+  }
+  // The question, with what it is worth when it appears (not each second a gibberish one
+  // drains), then the choices with their keys.
+  say(table, g.lblQuestion, Voice::Changed);
+  if (ui::onScreen(g.lblFor))
+    say(table, &g.lblValue, g.lblFor.caption() + " " + g.lblValue.caption(), Voice::Shown);
+  const auto choices = g.choiceLabels();
+  const std::array<const ui::Label*, 4> numbers{&g.lbl1, &g.lbl2, &g.lbl3, &g.lbl4};
+  for (std::size_t k = 0; k < choices.size(); ++k)
+    if (ui::onScreen(*numbers[k]))
+      say(table, choices[k], numbers[k]->caption() + " " + choices[k]->caption(), Voice::Changed);
+  for (const ui::Label* clue : {&g.lblClue1, &g.lblClue2, &g.lblClue3})
+    say(table, *clue, Voice::Changed);
+  // The typed answer once judged, or the phrase revealed when nobody found it.
+  if (!g.txtGAnswer.enabled()) {
+    const auto verdict = g.txtGAnswer.backColor();
+    std::string words = verdict == kGreen
+                            ? std::string(FrmGame::kRightVerdict) + " " + g.txtGAnswer.text()
+                        : verdict == kRed ? std::string(FrmGame::kWrongVerdict)
+                                          : g.txtGAnswer.text();
+    say(table, &g.txtGAnswer, std::move(words), Voice::Changed);
+  }
+  say(table, g.lblTimer, Voice::Read);
+  // The final round: the English word to catch, and each French word as it flashes.
+  say(table, g.lblBrivazon, Voice::Urgent);
+  for (const ui::Label* word : g.wordLabels())
+    say(table, *word, Voice::Urgent);
+  // The scores, each named by its player.
+  for (const ui::Seat& seat : table.seats)
+    if (seat.score && !seat.player.empty())
+      say(table, seat.score, seat.player + ": " + seat.score->caption(), Voice::Kept);
 }
 
 }  // namespace
@@ -87,6 +166,7 @@ ui::Table Brivazon::describeTable() const {
   }
   if (frmBlack_ && runtime_.front() == frmBlack_.get()) {
     table.screen = "Carton d'annonce";
+    describeCard(table, *frmBlack_);
   } else if (g.phaseIs(phase::kPlayerCount)) {
     table.screen = "Nombre de joueurs";
   } else if (g.phaseIs(phase::kName)) {
@@ -103,6 +183,7 @@ ui::Table Brivazon::describeTable() const {
       table.screen = "Question";
   }
   describeTargets(table);
+  if (runtime_.front() == &g) describeGame(table, g);
   return table;
 }
 

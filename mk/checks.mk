@@ -4,10 +4,11 @@
 
 # The real-window checks: the game's figures and one whole game under Xvfb, ending it by hand in
 # every phase, the proof that it writes no file and opens no network socket, a game started on a
-# French keyboard and the game read through the accessibility bus, all under a window manager as
-# on a desktop; and the game on Wayland (a Weston compositor inside Xvfb). Each installs what it
-# needs (Xvfb, openbox, xdotool, python3-xlib, strace, the keyboard tools, the accessibility bus,
-# Weston, Qt's Wayland platform) and builds the game first.
+# French keyboard, the game read through the accessibility bus and heard through the screen
+# reader Orca, all under a window manager as on a desktop; and the game on Wayland (a Weston
+# compositor inside Xvfb). Each installs what it needs (Xvfb, openbox, xdotool, python3-xlib,
+# strace, the keyboard tools, the accessibility bus, Orca and speech-dispatcher, Weston, Qt's
+# Wayland platform) and builds the game first.
 
 WINDOW_OUT ?= $(BUILD)/window-check
 WINDOW_GAME ?= $(BUILD)/app/brivazon
@@ -18,10 +19,11 @@ WINDOW_SIM ?= $(BUILD)/brivazon-sim
 WINDOW_PY := PYTHONPATH=tools WINDOW_SIM=$(WINDOW_SIM) /usr/bin/python3
 WINDOW_TOOLS := tools/window
 WINDOW_DEPS := xvfb openbox xdotool python3-xlib strace weston qt6-wayland x11-xkb-utils \
-  at-spi2-core python3-pyatspi dbus
+  at-spi2-core python3-pyatspi dbus orca speech-dispatcher
 
 .PHONY: check-window check-window-figures check-window-ending check-window-files \
-	check-window-wayland check-window-azerty check-window-atspi check-window-tools window-deps
+	check-window-wayland check-window-azerty check-window-atspi check-window-orca check-window-tools \
+	window-deps
 
 window-deps:
 	@tools/install-deps.sh $(WINDOW_DEPS)
@@ -52,6 +54,9 @@ check-window-azerty: build window-deps
 check-window-atspi: build window-deps
 	$(WINDOW_PY) -m window.atspi --game $(WINDOW_GAME)
 
+check-window-orca: build window-deps
+	$(WINDOW_PY) -m window.orca --game $(WINDOW_GAME) --out $(WINDOW_OUT)/orca
+
 # All of the above; every part runs even when an earlier one failed.
 check-window: build window-deps
 	@status=0; \
@@ -62,4 +67,5 @@ check-window: build window-deps
 	$(MAKE) --no-print-directory check-window-wayland || status=1; \
 	$(MAKE) --no-print-directory check-window-azerty || status=1; \
 	$(MAKE) --no-print-directory check-window-atspi || status=1; \
+	$(MAKE) --no-print-directory check-window-orca || status=1; \
 	exit $$status

@@ -93,7 +93,7 @@ void FrmGame::answerKeyPress(int keyAscii) {
   if (k != right) {
     changeScore(curPlayer, -value, kRed);
     labels[static_cast<std::size_t>(k - 1)]->setBackColor(kRed);
-    msgResult = runtime().messageBox("C'est incorrect.");
+    msgResult = runtime().messageBox(kWrongVerdict);
     for (int n = 1; n <= 4; ++n) {
       if (n != right) continue;
       const auto i = static_cast<std::size_t>(n - 1);
@@ -104,7 +104,7 @@ void FrmGame::answerKeyPress(int keyAscii) {
   } else {
     changeScore(curPlayer, value, kGreen);
     labels[static_cast<std::size_t>(k - 1)]->setBackColor(kGreen);
-    msgResult = runtime().messageBox("Tu es correct!");
+    msgResult = runtime().messageBox(kRightVerdict);
   }
   tmrMonColor.setEnabled(true);
   setPhase(phase::kNextTopic);

@@ -248,7 +248,9 @@ TEST(Names, EachNameLandsOnItsSeatOrGetsItsSeatsDefault) {
     for (std::size_t seat = 0; seat < 3; ++seat) {
       const bool inPlay = c.tags[seat] != "-";
       EXPECT_EQ(tags[seat]->visible() ? tags[seat]->caption() : "-", c.tags[seat]);
-      if (!inPlay) EXPECT_EQ(tags[seat]->caption(), "");
+      if (!inPlay) {
+        EXPECT_EQ(tags[seat]->caption(), "");
+      }
       EXPECT_EQ(scores[seat]->visible(), inPlay) << scores[seat]->name();
       EXPECT_EQ(scores[seat]->caption(), "0") << scores[seat]->name();
     }

@@ -3,11 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the game tells every backend about the table: the seats in play with their buzz keys and
-// players, and the name of the screen showing.
+// players, the name of the screen showing, and what a screen reader reads and says of it.
 //
 // A backend never includes the game, yet some of its services need to know it: gamepads give
 // each seat in play its buzz key, and a screen reader names the scores by their players and
-// says which screen is up. The game describes the table through a function it gives the
+// says which screen is up, in the order and the words the game gives (a topic with its key, a
+// score with its player). The game describes the table through a function it gives the
 // runtime; a backend asks for the description after each event and acts on what changed.
 #pragma once
 
@@ -18,6 +19,7 @@
 
 namespace ui {
 
+class Element;
 class Label;
 
 struct Seat {
@@ -38,6 +40,24 @@ struct KeyTarget {
   bool operator==(const KeyTarget&) const = default;
 };
 
+// When a screen reader says a text of the screen without being asked.
+enum class Voice : unsigned char {
+  Read,     // never: it is read where it stands, in its turn
+  Shown,    // when it comes into view (the amount at stake, not each second it drains)
+  Changed,  // when it comes into view and whenever it changes in view
+  Kept,     // when it differs from what was said of it last, even after it was away (a score)
+  Urgent,   // as Changed, cutting short the last urgent word (the final round's flashes)
+};
+
+// A text in view as a screen reader reads it, in the game's words.
+struct Spoken {
+  const Element* element = nullptr;  // the label or box that shows it
+  std::string text;                  // what is said: "1) Avions ...", "Ana: 3000"
+  Voice voice = Voice::Read;
+
+  bool operator==(const Spoken&) const = default;
+};
+
 struct Table {
   std::vector<Seat> seats;  // the seats in play, left to right; none before the count is known
   std::string screen;       // which screen is showing, in the players' language
@@ -47,6 +67,10 @@ struct Table {
   // keyboard or another window is in front, where a key would not reach the game's window.
   std::vector<KeyTarget> targets;
   std::vector<KeyTarget> zones;
+  // Every text in view worth reading, in the order a player reads the screen; what a page
+  // offers its reader is this and nothing else.
+  std::vector<Spoken> spoken;
+  std::string boxName;  // what the box with the keyboard asks for (the prompt above it)
 
   bool operator==(const Table&) const = default;
 };

@@ -25,6 +25,15 @@ ROWS = (176, 224, 272, 320)
 TOPIC_LEFT, CHOICE_LEFT = 272, 280
 
 
+def on_private_bus(module):
+    """Starts the check `module` again under a private session bus of its own, where the
+    accessibility bus starts on demand; returns at once in the check so started."""
+    if not os.environ.get("BRIVAZON_ATSPI_BUS"):
+        os.environ["BRIVAZON_ATSPI_BUS"] = "1"
+        os.execvp("dbus-run-session",
+                  ["dbus-run-session", "--", sys.executable, "-m", module, *sys.argv[1:]])
+
+
 def app(pyatspi, timeout=10):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
@@ -111,11 +120,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--game", required=True, help="the game binary")
     args = parser.parse_args()
-    # A private session bus of our own, where the accessibility bus starts on demand.
-    if not os.environ.get("BRIVAZON_ATSPI_BUS"):
-        os.environ["BRIVAZON_ATSPI_BUS"] = "1"
-        os.execvp("dbus-run-session",
-                  ["dbus-run-session", "--", sys.executable, "-m", __spec__.name, *sys.argv[1:]])
+    on_private_bus(__spec__.name)
     import pyatspi
     with Xvfb() as server:
         screen = Screen(server.name)

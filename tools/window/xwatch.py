@@ -111,6 +111,16 @@ def write_png(path, width, height, rgb):
         f.write(chunk(b"IEND", b""))
 
 
+def terminate(proc, grace=5):
+    """Ends a process the check started: asked first, then killed if it will not go."""
+    proc.terminate()
+    try:
+        proc.wait(grace)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+
+
 class Xvfb:
     """A private virtual X server on a free display number, with a window manager, for as long
     as the `with` lasts."""
@@ -161,14 +171,8 @@ class Xvfb:
 
     def __exit__(self, *exc):
         for proc in (self.wm, self.proc):
-            if proc is None:
-                continue
-            proc.terminate()
-            try:
-                proc.wait(5)
-            except subprocess.TimeoutExpired:
-                proc.kill()
-                proc.wait()
+            if proc is not None:
+                terminate(proc)
 
 
 class Screen:

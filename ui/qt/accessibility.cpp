@@ -11,9 +11,11 @@
 #include <QPointer>
 #include <QWindow>
 #include <algorithm>
+#include <deque>
 #include <string>
 #include <vector>
 
+#include "ui/announcer.h"
 #include "ui/element.h"
 #include "ui/form.h"
 #include "ui/layout.h"
@@ -29,18 +31,9 @@ QString toQString(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// A label a sighted player can read: visible, with a caption, and at least partly inside the
-// window (the name prompts wait outside it before they slide in).
+// A label a sighted player can read.
 bool shown(const Element& e) {
-  if (e.layout().kind != Kind::Label || !e.visible() ||
-      static_cast<const Label&>(e).caption().empty())
-    return false;
-  constexpr float kWidth = 640 * kTwipsPerPixel, kHeight = 480 * kTwipsPerPixel;
-  const float left = std::min(e.left(), e.left() + e.width());
-  const float top = std::min(e.top(), e.top() + e.height());
-  const float right = std::max(e.left(), e.left() + e.width());
-  const float bottom = std::max(e.top(), e.top() + e.height());
-  return right > 0 && bottom > 0 && left < kWidth && top < kHeight && right > left && bottom > top;
+  return e.layout().kind == Kind::Label && onScreen(e);
 }
 
 // One label of a view. It has no object of its own: it reads the label through the view, which
@@ -173,6 +166,46 @@ class ViewAccessible final : public QAccessibleWidget {
   std::vector<bool> offered_;  // per element: offered to the assistive technologies last time
 };
 
+// One announcement: a notification in the window, named by what it says. Each announcement has
+// its own, so that a screen reader that asks a moment late still hears each one's words.
+class NotificationAccessible final : public QAccessibleInterface {
+ public:
+  NotificationAccessible(QWidget& window, QString text)
+      : window_(&window), text_(std::move(text)) {}
+
+  bool isValid() const override { return !window_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
+  QAccessibleInterface* focusChild() const override { return nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override {
+    return window_ ? QAccessible::queryAccessibleInterface(window_.data()) : nullptr;
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessible::Role role() const override { return QAccessible::Notification; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? text_ : QString();
+  }
+  QRect rect() const override { return {}; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.readOnly = true;
+    s.invisible = window_.isNull() || !window_->isVisible();
+    return s;
+  }
+
+ private:
+  QPointer<QWidget> window_;
+  QString text_;
+};
+
+// The notifications of the last announcements; older ones are forgotten.
+std::deque<QAccessible::Id> notifications;
+constexpr std::size_t kNotificationsKept = 16;
+
 void (*listener)(QAccessibleEvent*) = nullptr;
 
 QAccessibleInterface* viewFactory(const QString&, QObject* object) {
@@ -207,6 +240,22 @@ void accessibleElementChanged(FormView& view, const Element& element, Property p
   else
     return;
   QAccessibleEvent event(viewIface->labelInterface(element.index()), type);
+  if (listener)
+    listener(&event);
+  else
+    QAccessible::updateAccessibility(&event);
+}
+
+void announce(QWidget& window, const Announcement& announcement) {
+  if (!QAccessible::isActive() && !listener) return;
+  auto* made = new NotificationAccessible(window, toQString(announcement.text));
+  notifications.push_back(QAccessible::registerAccessibleInterface(made));
+  if (notifications.size() > kNotificationsKept) {
+    QAccessible::deleteAccessibleInterface(notifications.front());
+    notifications.pop_front();
+  }
+  // Screen readers say a notification as it shows, cutting short whatever they were saying.
+  QAccessibleEvent event(made, QAccessible::ObjectShow);
   if (listener)
     listener(&event);
   else

@@ -284,8 +284,9 @@ void QtPlatform::endEntry() {
   --entryDepth_;
   if (ending()) return;
   arm();
-  settleFocus();
+  // The box that takes the keyboard is named before it has it, so that it is read by its name.
   followTable();
+  settleFocus();
 }
 
 void QtPlatform::followTable() {
@@ -293,9 +294,18 @@ void QtPlatform::followTable() {
   if (runtime_->version() == tableVersion_) return;
   tableVersion_ = runtime_->version();
   Table table = runtime_->table();
+  // The box may take the keyboard after its prompt came: named whenever it has the keyboard.
+  if (TextBox* box = runtime_->keyboardBox()) {
+    FormView* view = viewOf(box->form());
+    QLineEdit* edit = view ? view->lineEditOf(*box) : nullptr;
+    if (edit && edit->accessibleName() != toQString(table.boxName))
+      edit->setAccessibleName(toQString(table.boxName));
+  }
   if (table == table_) return;
   // The window's accessible name says which screen is up; setting it tells a screen reader.
   if (table.screen != table_.screen) window_->setAccessibleName(toQString(table.screen));
+  for (const Announcement& a : announcer_.update(table))
+    announce(*window_, a);
   std::vector<char32_t> seats;
   for (const Seat& seat : table.seats)
     seats.push_back(seat.buzzKey);
@@ -375,7 +385,9 @@ void QtPlatform::settleFocus() {
 
 void QtPlatform::messageBox(std::string_view text, std::string_view title) {
   // What the handler changed before its box (the right choice turned green at a reveal) goes on
-  // screen now, on the tick, not after the box has been built and laid out a few ms later.
+  // screen now, on the tick, not after the box has been built and laid out a few ms later; and
+  // is said (who lost what) before the box is read.
+  followTable();
   QCoreApplication::sendPostedEvents(window_.get(), QEvent::UpdateRequest);
   // Not modal: Qt withholds the close button's request from a window that a modal dialog blocks,
   // and the player must be able to end the game at any time. The input guard keeps the keys and

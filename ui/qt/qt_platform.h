@@ -33,6 +33,7 @@
 #include <optional>
 #include <vector>
 
+#include "ui/announcer.h"
 #include "ui/layout.h"
 #include "ui/platform.h"
 #include "ui/qt/desktop_sound.h"
@@ -180,6 +181,7 @@ class QtPlatform final : public Platform, public ViewHost {
   std::unique_ptr<QAbstractNativeEventFilter> destroyWatch_;
   std::uint64_t tableVersion_ = 0;
   Table table_;
+  Announcer announcer_;
   std::unique_ptr<Gamepads> gamepads_;
 };
 

@@ -14,9 +14,6 @@
 var BrivazonPage = (function () {
   'use strict';
 
-  // What a screen reader announces as it changes: the question, the choices, who answers.
-  var LIVE = ['lblQuestion', 'lblChoice1', 'lblChoice2', 'lblChoice3', 'lblChoice4',
-    'lblTopic1', 'lblTopic2', 'lblTopic3', 'lblAPlayer', 'lblClue1', 'lblClue2', 'lblClue3'];
   var WIDTH = 640;
   var HEIGHT = 480;
   var EVENT = { key: 1, text: 2, ok: 3, wake: 4, tap: 5 };
@@ -42,7 +39,8 @@ var BrivazonPage = (function () {
   var keyboardBox = null;  // the <input> the game gave the keyboard, if any
   var hinted = false;      // the buzz zones' hint was shown once
   var lastTap = -1;        // the time stamp of the last finger that landed
-  var stats = { timerCallbacks: 0, beeps: 0, tones: 0, firstPaint: null, journal: [] };
+  var stats = { timerCallbacks: 0, beeps: 0, tones: 0, firstPaint: null, journal: [], said: [] };
+  var TITLE = document.title;
 
   function css(rgb, fallback) {
     if (rgb < 0) return fallback;
@@ -281,7 +279,6 @@ var BrivazonPage = (function () {
       node.autocomplete = 'off';
       node.spellcheck = false;
       node.dataset.box = String(form * 1000 + index);
-      node.setAttribute('aria-label', 'Réponse');
       node.addEventListener('input', function (event) {
         if (!event.isComposing) {
           push({ type: EVENT.text, source: form * 1000 + index, text: node.value });
@@ -293,7 +290,8 @@ var BrivazonPage = (function () {
     } else {
       node = document.createElement('div');
       node.className = 'label' + (wrap ? ' wrap' : '') + (autoSize ? ' auto' : '');
-      if (LIVE.indexOf(name) >= 0) node.setAttribute('aria-live', 'polite');
+      // A screen reader reads the game's own account of the screen instead (see reading).
+      node.setAttribute('aria-hidden', 'true');
     }
     node.classList.add(isBox ? 'box' : 'label');
     node.dataset.name = name;
@@ -359,6 +357,42 @@ var BrivazonPage = (function () {
     if (!measurer) measurer = document.createElement('canvas').getContext('2d');
     measurer.font = fontOf(family, pixels, weight, italic);
     return measurer.measureText(text).width;
+  }
+
+  // What a screen reader finds: the game's account of the screen, one text a line in its
+  // order, and the page's title after the screen showing.
+  function reading(screen, texts) {
+    document.title = screen ? screen + ' – ' + TITLE : TITLE;
+    var list = document.getElementById('reading');
+    if (!list) return;
+    var lines = texts ? texts.split('\n') : [];
+    while (list.childNodes.length > lines.length) list.lastChild.remove();
+    lines.forEach(function (line, i) {
+      var p = list.childNodes[i] || list.appendChild(document.createElement('p'));
+      if (p.textContent !== line) p.textContent = line;
+    });
+  }
+
+  function boxName(form, index, name) {
+    var e = element(form, index);
+    if (!e || !e.isBox) return;
+    if (name) {
+      e.node.setAttribute('aria-label', name);
+    } else {
+      e.node.removeAttribute('aria-label');
+    }
+  }
+
+  // What the game announces, into a live region: the urgent one cuts short the one before it.
+  function announce(text, urgent) {
+    var region = document.getElementById(urgent ? 'said-urgent' : 'said');
+    if (!region) return;
+    if (test) stats.said.push({ text: text, urgent: !!urgent });
+    // A region whose text does not change is not read again: emptied first.
+    region.textContent = '';
+    var line = document.createElement('p');
+    line.textContent = text;
+    region.appendChild(line);
   }
 
   // Message boxes: a dialog in the scene; only the one on top shows and hears keys.
@@ -659,7 +693,7 @@ var BrivazonPage = (function () {
     fixedDraws: fixedDraws, createForm: createForm, destroyForm: destroyForm,
     showForm: showForm, formBack: formBack, createElement: createElement, setText: setText,
     setGeometry: setGeometry, fits: fits, fontSize: fontSize, setColours: setColours,
-    setState: setState, focus: focus,
+    setState: setState, focus: focus, reading: reading, boxName: boxName, announce: announce,
     measure: measure, openDialog: openDialog, closeDialog: closeDialog, beep: beep, end: end,
     tapped: tapped,
     start: start, loadFonts: loadFonts, stats: stats,

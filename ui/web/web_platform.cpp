@@ -77,6 +77,15 @@ EM_JS(void, brivazon_open_dialog, (const char* title, int titleSize, const char*
 EM_JS(void, brivazon_close_dialog, (), { BrivazonPage.closeDialog(); });
 EM_JS(void, brivazon_beep, (), { BrivazonPage.beep(); });
 EM_JS(void, brivazon_tapped, (int key), { BrivazonPage.tapped(key); });
+EM_JS(void, brivazon_reading, (const char* screen, const char* texts, int size), {
+  BrivazonPage.reading(UTF8ToString(screen), UTF8ToString(texts, size));
+});
+EM_JS(void, brivazon_box_name, (int form, int index, const char* name), {
+  BrivazonPage.boxName(form, index, UTF8ToString(name));
+});
+EM_JS(void, brivazon_announce, (const char* text, int size, int urgent), {
+  BrivazonPage.announce(UTF8ToString(text, size), urgent);
+});
 EM_JS(void, brivazon_end, (const char* scores, int size), {
   BrivazonPage.end(UTF8ToString(scores, size));
 });
@@ -246,6 +255,8 @@ void WebPlatform::tap(float x, float y, float minTarget) {
 }
 
 void WebPlatform::messageBox(std::string_view text, std::string_view title) {
+  // What the handler changed before its box (who lost what) is said before the box is read.
+  followTable();
   const Form* over = runtime_->front();
   if (!over && !runtime_->forms().empty()) over = runtime_->forms().front();
   const auto area = boxArea(over ? over->layout() : FormLayout{});
@@ -416,6 +427,25 @@ void WebPlatform::fitText(const Element& element) {
     }
   }
   brivazon_font_size(form, index, size, shrunk, room.left, room.width, room.height, cut);
+}
+
+void WebPlatform::followTable() {
+  if (ending() || runtime_->version() == tableVersion_) return;
+  tableVersion_ = runtime_->version();
+  Table table = runtime_->table();
+  // The box may take the keyboard after its prompt came: named whenever it has the keyboard.
+  if (focused_ >= 0) brivazon_box_name(focused_ / 1000, focused_ % 1000, table.boxName.c_str());
+  if (table == table_) return;
+  // One text per line, in the game's order (a caption never holds a line break of its own).
+  std::string texts;
+  for (const Spoken& s : table.spoken) {
+    if (!texts.empty()) texts += '\n';
+    texts += s.text;
+  }
+  brivazon_reading(table.screen.c_str(), texts.c_str(), static_cast<int>(texts.size()));
+  for (const Announcement& a : announcer_.update(table))
+    brivazon_announce(a.text.c_str(), static_cast<int>(a.text.size()), a.urgent);
+  table_ = std::move(table);
 }
 
 void WebPlatform::settleKeyboard() {

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/announcer.h"
 #include "ui/platform.h"
 #include "ui/runtime.h"
 #include "ui/table.h"
@@ -90,7 +91,9 @@ class WebPlatform final : public Platform {
   // Draws an element's text at the largest size up to its own that shows it whole.
   void fitText(const Element& element);
   void settleKeyboard();
-  // Keeps the game's latest description of the table, for what the page shows at the end.
+  // What the page offers a screen reader follows the game's description of the table: the
+  // page's title, the texts in view in the game's order, the box's name and the announcements;
+  // the last description also gives the final scores the page shows at the end.
   void followTable();
   int formId(const Form& form) const;
 
@@ -100,9 +103,10 @@ class WebPlatform final : public Platform {
   int focused_ = -2;     // the page's id of the box with the keyboard, -1 the window
   int boxesOpen_ = 0;    // message boxes open, nested
   int boxesClosed_ = 0;  // OK presses not yet taken by the box on top
-  Table table_;
   std::uint64_t tableVersion_ = 0;
   bool holdClock_ = false;  // the event is a finger that landed with the one before it
+  Table table_;
+  Announcer announcer_;
 };
 
 // A runtime on the browser backend.
