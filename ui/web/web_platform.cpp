@@ -302,13 +302,6 @@ void WebPlatform::programEnding() {
   brivazon_end(scores.c_str(), static_cast<int>(scores.size()));
 }
 
-void WebPlatform::followTable() {
-  // Only a change of state can change the table: ticks that changed nothing cost nothing here.
-  if (ending() || runtime_->version() == tableVersion_) return;
-  tableVersion_ = runtime_->version();
-  table_ = runtime_->table();
-}
-
 void WebPlatform::formCreated(Form& form) {
   const int id = static_cast<int>(forms_.size());
   forms_.push_back(&form);
@@ -430,6 +423,7 @@ void WebPlatform::fitText(const Element& element) {
 }
 
 void WebPlatform::followTable() {
+  // Only a change of state can change the table: ticks that changed nothing cost nothing here.
   if (ending() || runtime_->version() == tableVersion_) return;
   tableVersion_ = runtime_->version();
   Table table = runtime_->table();
