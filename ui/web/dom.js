@@ -66,7 +66,12 @@ var BrivazonPage = (function () {
     var at = queue.length;
     while (event.stamp !== undefined && at > 0 && queue[at - 1].stamp > event.stamp) at--;
     queue.splice(at, 0, event);
-    if (wakeGame) wakeGame();
+    // The other fingers of the same touch come in the same task: the game wakes after them.
+    if (event.type === EVENT.tap) {
+      setTimeout(function () { if (wakeGame) wakeGame(); }, 0);
+    } else if (wakeGame) {
+      wakeGame();
+    }
   }
 
   function wait(ms) {
