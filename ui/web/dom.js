@@ -39,6 +39,8 @@ var BrivazonPage = (function () {
   var keyboardBox = null;  // the <input> the game gave the keyboard, if any
   var hinted = false;      // the buzz zones' hint was shown once
   var lastTap = -1;        // the time stamp of the last finger that landed
+  var waker = new MessageChannel();
+  waker.port1.onmessage = function () { if (wakeGame) wakeGame(); };
   var stats = { timerCallbacks: 0, beeps: 0, tones: 0, firstPaint: null, journal: [], said: [] };
   var TITLE = document.title;
 
@@ -66,9 +68,10 @@ var BrivazonPage = (function () {
     var at = queue.length;
     while (event.stamp !== undefined && at > 0 && queue[at - 1].stamp > event.stamp) at--;
     queue.splice(at, 0, event);
-    // The other fingers of the same touch come in the same task: the game wakes after them.
+    // The other fingers of the same touch come in the same task: the game wakes after them, in
+    // a task of its own (a message, which a timer's clamping does not delay).
     if (event.type === EVENT.tap) {
-      setTimeout(function () { if (wakeGame) wakeGame(); }, 0);
+      waker.port2.postMessage(0);
     } else if (wakeGame) {
       wakeGame();
     }
