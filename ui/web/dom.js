@@ -699,6 +699,10 @@ var BrivazonPage = (function () {
     setState: setState, focus: focus, reading: reading, boxName: boxName, announce: announce,
     measure: measure, openDialog: openDialog, closeDialog: closeDialog, beep: beep, end: end,
     tapped: tapped,
+    // Whether the next event is a finger that landed with the one before it.
+    fingerNext: function () {
+      return queue.length && queue[0].type === EVENT.tap && queue[0].source === 1 ? 1 : 0;
+    },
     start: start, loadFonts: loadFonts, stats: stats,
     dialogsOpen: function () { return dialogs.length; },
     // Nothing queued for the game and no answered box still waiting for it: for the tests.

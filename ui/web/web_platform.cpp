@@ -77,6 +77,7 @@ EM_JS(void, brivazon_open_dialog, (const char* title, int titleSize, const char*
 EM_JS(void, brivazon_close_dialog, (), { BrivazonPage.closeDialog(); });
 EM_JS(void, brivazon_beep, (), { BrivazonPage.beep(); });
 EM_JS(void, brivazon_tapped, (int key), { BrivazonPage.tapped(key); });
+EM_JS(int, brivazon_finger_next, (), { return BrivazonPage.fingerNext(); });
 EM_JS(void, brivazon_reading, (const char* screen, const char* texts, int size), {
   BrivazonPage.reading(UTF8ToString(screen), UTF8ToString(texts, size));
 });
@@ -159,7 +160,8 @@ void WebPlatform::waitForPage() {
 void WebPlatform::run() {
   while (!ending()) {
     waitForPage();
-    enter([] {});
+    // A finger that landed with the last one is taken at its instant: the clock waits.
+    if (!brivazon_finger_next()) enter([] {});
     playEvents();
   }
 }
@@ -267,7 +269,8 @@ void WebPlatform::messageBox(std::string_view text, std::string_view title) {
   // The handler waits here while other timers keep firing; the box on top takes each OK.
   while (!ending() && boxesClosed_ == closedBefore) {
     waitForPage();
-    enter([] {});
+    // A finger that landed with the last one is taken at its instant: the clock waits.
+    if (!brivazon_finger_next()) enter([] {});
     playEvents();
   }
   if (boxesClosed_ > closedBefore) --boxesClosed_;
