@@ -224,7 +224,8 @@ class Page:
         phase = self.js("return document.querySelector('[data-form=frmGame] "
                         "[data-name=lblCheckpoint]').textContent")
         name = {"q": "lblQ", "b": "lblB", "p": "lblP"}.get(key) or {
-            "PNumber": f"lbl{key}P", "CTopic1": f"lblTopic{key}", "Answer": f"lblChoice{key}"}[phase]
+            "PNumber": f"lbl{key}P", "CTopic1": f"lblTopic{key}",
+            "Answer": f"lblChoice{key}"}[phase]
         return self.centre(f"[data-form=frmGame] [data-name={name}]")
 
     def touch(self, places):
