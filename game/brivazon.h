@@ -41,10 +41,14 @@ class Brivazon {
   // Destroys the title card together with its timers.
   void unloadFrmBlack();
 
-  // What the backends learn of the game (game/table.cpp): the seats in play and the screen.
+  // What the backends learn of the game (game/table.cpp): the seats in play, the screen
+  // and the places that stand for keys.
   ui::Table describeTable() const;
 
  private:
+  // The places that stand for keys now, and the seats' buzz zones, added to the table.
+  void describeTargets(ui::Table& table) const;
+
   ui::Runtime& runtime_;
   std::unique_ptr<FrmGame> frmGame_;
   std::unique_ptr<ui::Form> frmBlack_;

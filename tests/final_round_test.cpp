@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "support.h"
+#include "ui/pointer.h"
 
 namespace {
 
@@ -95,7 +96,15 @@ TEST(FinalRound, OpensWithNothingOnShowButTheEnglishWord) {
   EXPECT_TRUE(g.lblBrivazon.visible());
   f.at(10);
   EXPECT_EQ(g.lblBrivazon.caption(), "THE GEOGRAPHER");
-  EXPECT_EQ(f.game.driver().brivazon().describeTable().screen, "Manche finale");
+  const ui::Table table = f.game.driver().brivazon().describeTable();
+  EXPECT_EQ(table.screen, "Manche finale");
+  // Every buzz key acts here, so each third of the band is live even for one player.
+  std::string zones;
+  for (const ui::Label* score : {&g.lblQ, &g.lblB, &g.lblP})
+    zones += static_cast<char>(
+        ui::keyAt(table, (score->left() + score->width() / 2) / ui::kTwipsPerPixel,
+                  (score->top() + score->height() / 2) / ui::kTwipsPerPixel));
+  EXPECT_EQ(zones, "qbp");
   EXPECT_EQ(g.presetQ1, 5);
   EXPECT_EQ(f.shownWord(), 0);
   EXPECT_EQ(g.lblQNumber.caption(), "0");

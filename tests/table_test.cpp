@@ -3,12 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the game tells the backends about the table: the seats in play with their buzz keys,
-// players and score labels, and the name of the screen showing, from the count question to a
-// question on screen.
+// players and score labels, the name of the screen showing, and the key a tap at a place stands
+// for, from the count question to a question on screen and its answer.
 #include <string>
 #include <vector>
 
 #include "tests/support.h"
+#include "ui/pointer.h"
 
 namespace {
 
@@ -26,6 +27,26 @@ std::string keys(const ui::Table& t) {
   return out;
 }
 
+// Where a tap lands: a label's centre, or a point beside it, in the window's pixels.
+struct Tap {
+  const ui::Element* at = nullptr;  // none: (dx, dy) alone, from the window's top left
+  float dx = 0, dy = 0;             // pixels from the label's centre
+  float minTarget = 0;
+};
+
+// The keys taps stand for now, one character each ('.' for none).
+std::string tapped(Game& game, const std::vector<Tap>& taps) {
+  std::string out;
+  for (const Tap& tap : taps) {
+    const ui::Element* e = tap.at;
+    const char32_t key = ui::keyAt(
+        table(game), tap.dx + (e ? e->left() + e->width() / 2 : 0) / ui::kTwipsPerPixel,
+        tap.dy + (e ? e->top() + e->height() / 2 : 0) / ui::kTwipsPerPixel, tap.minTarget);
+    out += key ? static_cast<char>(key) : '.';
+  }
+  return out;
+}
+
 // Plays on in steps of 10 ms until `done` holds, for at most 20 s of the game's time.
 template <class Done>
 void playUntil(Game& game, Done done) {
@@ -40,8 +61,19 @@ TEST(TableDescription, SeatsInPlayFollowTheCountAndEachSeatIsNamedByItsPlayerAnd
     SCOPED_TRACE(seats);
     Game game;
     game.play({"start"});
+    game::FrmGame& g = game.g();
     EXPECT_TRUE(table(game).seats.empty()) << "no seat is in play before the count";
     EXPECT_EQ(table(game).screen, "Nombre de joueurs");
+    // A badge is its digit, grown to a finger's size about its centre; the band is no zone yet.
+    const float edge = g.lbl1P.width() / ui::kTwipsPerPixel / 2 + 2;
+    EXPECT_EQ(tapped(game, {{&g.lbl1P},
+                            {&g.lbl2P},
+                            {&g.lbl3P},
+                            {&g.lbl1P, -edge, 0, 44},
+                            {&g.lbl1P, -edge},
+                            {&g.lblB},
+                            {nullptr, -20, 400}}),
+              "1231...");
 
     std::vector<sim::Step> steps = toFirstTopic(names);
     steps.pop_back();  // the wait through the welcome card
@@ -49,6 +81,7 @@ TEST(TableDescription, SeatsInPlayFollowTheCountAndEachSeatIsNamedByItsPlayerAnd
     EXPECT_EQ(keys(table(game)), seats);
     EXPECT_EQ(table(game).screen, "Noms des joueurs");
     EXPECT_EQ(table(game).seats[0].player, "") << "a name is the player's once typed";
+    EXPECT_EQ(tapped(game, {{&g.lbl2P}, {&g.txtInput}}), "..") << "keys go to the name box";
 
     game.play(std::vector<sim::Step>(steps.begin() + 4, steps.end()));
     playUntil(game, [&] { return game.card() && game.card()->visible(); });
@@ -62,9 +95,36 @@ TEST(TableDescription, SeatsInPlayFollowTheCountAndEachSeatIsNamedByItsPlayerAnd
       EXPECT_EQ(t.seats[i].score, &game.g().scoreLabel(t.seats[i].place));
     }
 
-    game.play({"key 1"});
+    // A topic is its number or its title; nothing else on screen is a key.
+    EXPECT_EQ(tapped(game, {{&g.lblTopic2}, {&g.lbl3}, {&g.lbl1}, {&g.lblQ}, {&g.lblAPlayer}}),
+              "231..");
+
+    game.play({"key " + testing_support::ordinaryTopic(g)});
     playUntil(game, [&] { return game.phase() == "Question"; });
     EXPECT_EQ(table(game).screen, "Question");
+    // Each seat's zone covers its name and score and the margin on its side and below; the
+    // choices and the margin above are no key.
+    const std::string buzz = keys(t).substr(1, 1), last = keys(t).substr(keys(t).size() - 2, 1);
+    for (const ui::Seat& s : t.seats)
+      EXPECT_EQ(tapped(game, {{s.score}, {s.name}, {s.score, 0, 200}}),
+                std::string(3, static_cast<char>(s.buzzKey)));
+    EXPECT_EQ(tapped(game, {{nullptr, -30, 20},
+                            {nullptr, 700, 20},
+                            {nullptr, 10, -5},
+                            {&g.lblChoice4},
+                            {&g.lblQuestion}}),
+              buzz + last + "...");
+
+    // Once a player buzzed, a choice is its number or its text, as one target.
+    game.play({"key " + buzz});
+    const float gap =
+        (g.lbl2.width() / 2 + (g.lblChoice2.left() - g.lbl2.left() - g.lbl2.width()) / 2);
+    EXPECT_EQ(tapped(game, {{&g.lblChoice4},
+                            {&g.lbl1},
+                            {&g.lbl2, gap / ui::kTwipsPerPixel},
+                            {&g.lblChoice3},
+                            {t.seats[0].score}}),
+              "4123.");
   }
 }
 

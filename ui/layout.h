@@ -65,6 +65,7 @@ struct Area {
   float top = 0;
   float width = 0;
   float height = 0;
+  friend constexpr bool operator==(const Area&, const Area&) = default;
 };
 
 struct FormLayout {

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/layout.h"
+
 namespace ui {
 
 class Element;
@@ -28,6 +30,14 @@ struct Seat {
   const Label* name = nullptr;   // the label that shows the player's name
 
   bool operator==(const Seat&) const = default;
+};
+
+// A place on the game's screen that stands for a key now: a tap or a click there is that key.
+struct KeyTarget {
+  Area area;         // in the window's twips
+  char32_t key = 0;  // the key it stands for
+
+  bool operator==(const KeyTarget&) const = default;
 };
 
 // When a screen reader says a text of the screen without being asked.
@@ -51,6 +61,12 @@ struct Spoken {
 struct Table {
   std::vector<Seat> seats;  // the seats in play, left to right; none before the count is known
   std::string screen;       // which screen is showing, in the players' language
+  // What a tap stands for now (ui/pointer.h maps a point through them): the things on screen
+  // that choose a key (the count badges, the topics, the choices), and the seats' buzz zones,
+  // left to right across the band at the screen's bottom. Both are empty while a box has the
+  // keyboard or another window is in front, where a key would not reach the game's window.
+  std::vector<KeyTarget> targets;
+  std::vector<KeyTarget> zones;
   // Every text in view worth reading, in the order a player reads the screen; what a page
   // offers its reader is this and nothing else.
   std::vector<Spoken> spoken;

@@ -50,6 +50,25 @@ TEST_F(GameWindowTest, StartScreenShowsTheQuestionAndTheThreeBadgesInTheirColour
   EXPECT_EQ(image.pixelColor(362, 194), QColor(255, 192, 255));
 }
 
+TEST_F(GameWindowTest, FingersAndClicksAreTheKeysOfTheirPlacesAndGiveTheNameBoxTheKeyboard) {
+  QPointingDevice* screen = QTest::createTouchDevice();
+  auto centre = [](const ui::Element& e) {
+    return QPoint(qRound((e.left() + e.width() / 2) / ui::kTwipsPerPixel),
+                  qRound((e.top() + e.height() / 2) / ui::kTwipsPerPixel));
+  };
+  // Two fingers in one touch: the badge "2", and the band, where no zone is live yet.
+  QTest::touchEvent(window(), screen).press(0, centre(frm().lbl2P)).press(1, centre(frm().lblB));
+  QTest::touchEvent(window(), screen)
+      .release(0, centre(frm().lbl2P))
+      .release(1, centre(frm().lblB));
+  EXPECT_EQ(frm().playerCount, 2);
+  ASSERT_TRUE(waitUntil([&] { return window()->focusWidget() == nameEdit(); }));
+  // A click elsewhere than the box types nothing and leaves it the keyboard.
+  QTest::mouseClick(window(), Qt::LeftButton, {}, centre(frm().lblB));
+  EXPECT_EQ(window()->focusWidget(), nameEdit());
+  EXPECT_EQ(frm().txtInput.text(), "");
+}
+
 TEST_F(GameWindowTest, EscapeEndsTheApplication) {
   EXPECT_EQ(runUntilEnd([&] { press(window(), Qt::Key_Escape); }), 0);
   EXPECT_TRUE(qt.runtime().ending());

@@ -64,6 +64,9 @@ def key_of(ch):
     if ch.isascii() and ch.isdigit():
         return {"key": ch, "code": "Digit" + ch, "text": ch, "windowsVirtualKeyCode": ord(ch)}
     return {"key": ch, "text": ch}
+# Fingers that land together at the instant of a flash land this much after it on the page, so
+# that the game's clock, which a late key leaves behind the scenario's, has shown the flash.
+FINGERS_AFTER_MS = 40
 # How far the page's times may stray from the transcript's (a key lands a few ms late).
 TIME_SLACK_MS = 150
 VERBOSE = False
@@ -201,6 +204,42 @@ class Page:
     def type(self, text):
         for ch in text:
             self.dispatch(key_of(ch))
+
+    def tablet(self, width=1024, height=768):
+        """The page again on a tablet: a mobile screen, fingers instead of a mouse."""
+        cdp = self.driver.execute_cdp_cmd
+        cdp("Emulation.setDeviceMetricsOverride", {"width": width, "height": height,
+                                                   "deviceScaleFactor": 1, "mobile": True})
+        cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        self.driver.refresh()
+        self.wait_shown()
+
+    def centre(self, selector):
+        return self.js("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                       "return [r.left + r.width / 2, r.top + r.height / 2];", selector)
+
+    def place_of(self, key):
+        """Where on screen a key is chosen now: a count badge, a topic, a choice, or for a
+        buzz key the seat's score, inside its zone."""
+        phase = self.js("return document.querySelector('[data-form=frmGame] "
+                        "[data-name=lblCheckpoint]').textContent")
+        name = {"q": "lblQ", "b": "lblB", "p": "lblP"}.get(key) or {
+            "PNumber": f"lbl{key}P", "CTopic1": f"lblTopic{key}",
+            "Answer": f"lblChoice{key}"}[phase]
+        return self.centre(f"[data-form=frmGame] [data-name={name}]")
+
+    def touch(self, places):
+        """Fingers landing together, in one touch event, then lifted."""
+        points = [{"x": x, "y": y, "id": i} for i, (x, y) in enumerate(places)]
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                    {"type": "touchStart", "touchPoints": points})
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                    {"type": "touchEnd", "touchPoints": []})
+
+    def click(self, place):
+        for kind in ("mousePressed", "mouseReleased"):
+            self.driver.execute_cdp_cmd("Input.dispatchMouseEvent", {
+                "type": kind, "x": place[0], "y": place[1], "button": "left", "clickCount": 1})
 
     def compose(self, text):
         """A character made of several keys (a dead key, an input method): the keys go to
@@ -400,10 +439,13 @@ def command_times(runner, scenario):
     return times
 
 
-def replay(page, commands, times, out, stray_key, actions, want):
+def replay(page, commands, times, out, stray_key, actions, want, touch=False):
     """Plays the scenario's keys and OKs on the page, each when the page's clock reaches its
     time in the runner (a key that lands late moves the rest along with it); `actions` gets
-    the runner's time of each key and OK the page hears, in order."""
+    the runner's time of each key and OK the page hears, in order. By `touch`, a finger does
+    all a key would but Enter in a box (the tablet's keyboard): a tap on the thing that stands
+    for the key, buzz keys at the same instant as fingers in one touch event, phrases typed
+    into the box tapped first, each OK tapped (the stray key a stray tap)."""
     base = page.now()
     shot = 0
     steps = iter(times)
@@ -429,7 +471,8 @@ def replay(page, commands, times, out, stray_key, actions, want):
         if last - (base + at) > LATE_MS:
             base = last - at
 
-    for name, arg in commands:
+    fingers = []
+    for index, (name, arg) in enumerate(commands):
         if name == "rnd":
             page.js("__brivazonTest.draws.push(...arguments)", *[float(v) for v in arg.split()])
             continue
@@ -447,10 +490,38 @@ def replay(page, commands, times, out, stray_key, actions, want):
         else:
             sleep_until(at)
         previous = at
-        if name == "key":
+        if name == "key" and touch and arg not in NAMED:
+            fingers.append(page.place_of(arg))
+            after = commands[index + 1] if index + 1 < len(commands) else ("", "")
+            if after[0] == "key" and {arg, after[1]} <= {"q", "b", "p"}:
+                continue  # lands with the next finger
+            while len(fingers) > 1 and page.now() - base < at + FINGERS_AFTER_MS:
+                time.sleep(0.003)
+            page.touch(fingers)
+            page.settle()
+            landed(len(fingers), at)
+            fingers = []
+            if not page.js("return document.getElementById('hint').hidden"):
+                hint = page.js("return [document.getElementById('hint').getBoundingClientRect()"
+                               ".bottom, document.getElementById('scene')"
+                               ".getBoundingClientRect().top]")
+                if hint[0] > hint[1] + 0.5:
+                    raise AssertionError(f"the hint's bottom {hint[0]} is over the scene")
+                page.shot(out, "tablet-hint")
+                page.touch([page.centre("#hint button")])
+        elif name == "key":
             page.press(arg.rstrip(" \t") if arg.strip() else arg)
             page.settle()
             landed(1, at)
+        elif name == "type" and touch:
+            page.wait_for(lambda: page.js("return document.activeElement.tagName === 'INPUT'"),
+                          1, "the box to type in")
+            # The box tapped, as a tablet's keyboard opens, then the phrase as it inserts it.
+            page.touch([page.centre("input:focus")])
+            page.driver.execute_cdp_cmd("Input.insertText", {"text": arg})
+            page.settle()
+            sleep_until(at)
+            landed(0, at)
         elif name == "type":
             # A player types once the box is in sight: a key may land a few ms late, and the
             # box it opened a few ms later than in the runner.
@@ -467,11 +538,17 @@ def replay(page, commands, times, out, stray_key, actions, want):
             page.wait_for(lambda: page.dialogs() > 0, 3, "a message box")
             if stray_key:
                 # Keys pressed while a message is open are lost; a leak would change the game.
-                page.press(stray_key)
+                if touch:
+                    page.touch([page.place_of(stray_key)])
+                else:
+                    page.press(stray_key)
             shot += 1
             if shot % 4 == 1:
-                page.shot(out, f"game-box-{shot:02d}")
-            page.press("ENTER")
+                page.shot(out, f"{'tablet' if touch else 'game'}-box-{shot:02d}")
+            if touch:
+                page.touch([page.centre(".dialog:not([hidden]) button")])
+            else:
+                page.press("ENTER")
             page.settle()
             landed(1, at)
         elif name == "dump":
@@ -517,10 +594,25 @@ def compare_events(journal, want, actions):
     return problems, worst
 
 
-def whole_game(url, out, runner):
-    scenario = ROOT / "tests" / "web" / "browser_game.scn"
-    name = scenario.stem
-    expected = out / "browser_game.expected"
+def touch_style_problems(page):
+    """The scene and its margins are the game's alone (no panning, zoom, selection or long-press
+    menu); the rest of the page only loses the double-tap zoom."""
+    got = page.js("""
+      const b = getComputedStyle(document.body);
+      const menu = new MouseEvent('contextmenu', {bubbles: true, cancelable: true});
+      document.querySelector('[data-name=lblPNumber]').dispatchEvent(menu);
+      return [getComputedStyle(document.documentElement).touchAction, b.touchAction,
+              b.userSelect, menu.defaultPrevented];""")
+    want = ["manipulation", "none", "none", True]
+    return [] if got == want else [f"tablet: touch styles {got}, want {want}"]
+
+
+def whole_game(url, out, runner, touch=False):
+    # By touch, buzzes at the same instant are fingers in one event: the game of the runner's
+    # own scenario, which the keys of a page cannot play.
+    scenario = ROOT / "tests" / ("data/whole_game_2p.scn" if touch else "web/browser_game.scn")
+    name = "tablet" if touch else "game"
+    expected = out / f"{scenario.stem}.expected"
     expected.write_text(subprocess.run(["node", str(runner)], stdin=scenario.open("rb"),
                                        capture_output=True, check=True).stdout.decode("utf-8"),
                         encoding="utf-8")
@@ -528,14 +620,21 @@ def whole_game(url, out, runner):
     page = Page(url, {"draws": draws, "seed": 1})
     problems = []
     try:
-        page.shot(out, "game-00-start")
+        if touch:
+            page.tablet()
+            problems += touch_style_problems(page)
+        page.shot(out, f"{name}-00-start")
         actions = []
         want = transcript_events(expected)
-        steps = replay(page, commands, command_times(runner, scenario), out, "q", actions, want)
+        steps = replay(page, commands, command_times(runner, scenario), out, "q", actions, want,
+                       touch)
         for step in steps:
             if step == "dump":
-                page.shot(out, "game-dump")
-                problems += check_dump(page, dump_lines(expected))
+                page.shot(out, f"{name}-dump")
+                # By touch the dump falls at the instant of two fingers, which the page can
+                # only look at a few ms later, once the bank's 1 ms tick shows the next word.
+                if not touch:
+                    problems += check_dump(page, dump_lines(expected))
         page.wait_for(lambda: page.js("return !document.getElementById('over').hidden"), 5,
                       "the end of the game")
         page.shot(out, "game-99-end")
@@ -657,6 +756,36 @@ def page_check(what, draws):
             return problems
         return run
     return wrap
+
+
+@page_check("mouse", [0.1, 0.5, 0.9, 0.3, 0.7])
+def mouse_opening(page, out, problems):
+    """A game opened by the mouse alone but for the name: the count, a topic, a buzz in the
+    seat's zone, an answer and its OK are clicks; a click elsewhere gives the name box back
+    the keyboard."""
+    def click(selector, phase):
+        page.click(page.centre(selector))
+        page.wait_phase(phase, f"the phase {phase} after a click on {selector}")
+
+    click("[data-name=lbl1P]", "Name")
+    page.wait_for(lambda: page.js("return document.activeElement.tagName === 'INPUT'"), 2,
+                  "the name box")
+    page.js("document.activeElement.blur()")
+    page.click(page.centre("#scene"))
+    if not page.js("return document.activeElement.tagName === 'INPUT'"):
+        problems.append("mouse: a click did not give the name box the keyboard again")
+    page.type("Ana")
+    page.press("ENTER")
+    page.wait_phase("CTopic1", "the topics")
+    for name, phase in [("lbl1", "Question"), ("lblB", "Answer"), ("lblChoice1", "Answer")]:
+        click(f"[data-form=frmGame] [data-name={name}]", phase)
+    page.wait_for(lambda: page.dialogs() > 0, 2, "the verdict after a click on a choice")
+    page.shot(out, "mouse-verdict")
+    while page.dialogs():
+        page.click(page.centre(".dialog:not([hidden]) button"))
+        page.settle()
+    page.wait_phase("CTopic", "the next topic after the verdict's OK clicked")
+    print("mouse: the count, a topic, a buzz in the zone, an answer and its OK by clicks")
 
 
 @page_check("full screen", [0.1, 0.5, 0.9])
@@ -928,8 +1057,8 @@ def main():
     parser.add_argument("--runner", type=pathlib.Path, help="the runner built for Node.js",
                         default=ROOT / "build" / "web" / "brivazon-sim.js")
     parser.add_argument("--figures", action="store_true")
-    parser.add_argument("--only", choices=["game", "endings"],
-                        help="the whole game alone, or all the other checks")
+    parser.add_argument("--only", choices=["game", "touch", "endings"],
+                        help="the whole game by keys or by touch alone, or all the other checks")
     parser.add_argument("--verbose", action="store_true", help="print each command as it plays")
     args = parser.parse_args()
     global VERBOSE
@@ -949,8 +1078,11 @@ def main():
             problems += hidden_page(url, args.out)
             problems += small_screens(url, args.out)
             problems += offline(args.site, args.out)
+            problems += mouse_opening(url, args.out)
         if args.only in (None, "game"):
             problems += whole_game(url, args.out, args.runner)
+        if args.only in (None, "touch"):
+            problems += whole_game(url, args.out, args.runner, touch=True)
     finally:
         server.shutdown()
     for p in problems:

@@ -7,7 +7,7 @@ window's close button in every phase and on both windows, also while a message b
 the window destroyed by another program.
 
 For each place of a one-player game and each way out, a fresh game is brought there with real
-keys, then ended: Escape (on an open box it presses the box's OK, as a player's Escape does, so
+keys (to one of them by mouse clicks), then ended: Escape (on an open box it presses the box's OK, as a player's Escape does, so
 Escape is pressed again until the game is gone), the close button of the game window (the
 WM_DELETE_WINDOW message a window manager sends for it), or, at a few places with and without a
 box open, the window destroyed from outside (what `xdotool windowclose` does). The game passes
@@ -82,6 +82,24 @@ def to_verdict_box(g):
     g.wait_box(5, "the verdict")
 
 
+def to_verdict_by_mouse(g):
+    """The count, a topic, the buzz in the seat's zone (one player: the whole band) and the
+    answer, all clicked; only the name is typed."""
+    to_count(g)
+    g.click("lbl1P")
+    g.wait_screen(G.name_entry, 5, "the name box after a click on the badge")
+    g.type("Al")
+    g.press("Return")
+    g.wait_screen(G.topic_choice, 8, "the topic choice")
+    g.screen.run(0.1)
+    g.click("lblTopic3")
+    g.wait_screen(G.question, 10, "the question after a click on the topic")
+    g.click("lblB")
+    g.screen.run(0.2)
+    g.click("lblChoice4")
+    g.wait_box(5, "the verdict after a click on the choice")
+
+
 def to_reveal_box(g):
     to_answer(g)
     g.wait_box(8, "the reveal after the answer time ran out")
@@ -97,6 +115,7 @@ PLACES = (
     ("a question", to_question),
     ("an answer being chosen", to_answer),
     ("a verdict's box", to_verdict_box),
+    ("a verdict's box, clicked to", to_verdict_by_mouse),
     ("a reveal's box", to_reveal_box),
 )
 # Destroying the window is tried where no box is open and where one is.

@@ -214,6 +214,13 @@ class Game:
     def press(self, *keys):
         self.xdotool("key", "--delay", "30", *keys)
 
+    def click(self, name):
+        """A click of the mouse's first button on the middle of a label of the game window."""
+        self.refresh()
+        r = self.places.rect(name)
+        self.xdotool("mousemove", str(self.window.rect.x + r.x + r.w // 2),
+                     str(self.window.rect.y + r.y + r.h // 2), "click", "1")
+
     def type(self, text):
         self.xdotool("type", "--delay", "30", text)
 

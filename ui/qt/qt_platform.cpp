@@ -163,6 +163,8 @@ QtPlatform::QtPlatform()
   dispatcher_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&dispatcher_, &QTimer::timeout, [this] { enter([] {}); });
   gamepads_ = std::make_unique<Gamepads>([this](Key key) { padPressed(key); });
+  // Fingers come as touches, each of its own, rather than as the first finger's mouse.
+  window_->setAttribute(Qt::WA_AcceptTouchEvents);
 }
 
 QtPlatform::~QtPlatform() {
@@ -527,6 +529,7 @@ bool QtPlatform::filterEvent(QObject* target, QEvent* event) {
       return true;
     }
   }
+  if (filterPointer(target, event)) return true;
   if (boxes_.empty()) return false;
   // A box is open: the game hears nothing from the window. The newest box is answered first: its
   // OK button may be clicked, and Enter, Space and Escape press it.

@@ -25,6 +25,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPointF>
 #include <QTimer>
 #include <cstdint>
 #include <exception>
@@ -141,6 +142,10 @@ class QtPlatform final : public Platform, public ViewHost {
   void windowDestroyed();
   // Every event of the application passes here first; true when it must go no further.
   bool filterEvent(QObject* target, QEvent* event);
+  // A press of the mouse's first button, a finger or a pen at a place of the window, in its
+  // pixels (ui/qt/pointer_input.cpp): the key the game says the place stands for, routed as
+  // that key; with a text box open for typing, the box has the keyboard again.
+  void pointerPressed(QPointF windowPos);
 
  private:
   bool beginEntry();
@@ -152,6 +157,8 @@ class QtPlatform final : public Platform, public ViewHost {
   void settleFocus();
   bool ending() const { return !runtime_ || runtime_->ending(); }
   bool inWindow(const QObject* target) const;
+  // Mouse presses and touches in the window turned into presses; true when used up.
+  bool filterPointer(QObject* target, QEvent* event);
   // Takes in what the game says of the table (the screen's name, the seats in play) after an
   // event that changed something.
   void followTable();

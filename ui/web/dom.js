@@ -16,7 +16,9 @@ var BrivazonPage = (function () {
 
   var WIDTH = 640;
   var HEIGHT = 480;
-  var EVENT = { key: 1, text: 2, ok: 3, wake: 4 };
+  var EVENT = { key: 1, text: 2, ok: 3, wake: 4, tap: 5 };
+  var TAP_UNIT = 100;  // a tap's place goes to the game in hundredths of the scene's pixels
+  var FINGER = 44;     // the least size of a target, in CSS pixels
   var KEY = { char: 0, enter: 1, escape: 2, backspace: 3, other: 4 };
   var BUTTON_GAP = 6;  // CSS pixels between the full-screen button and the screen's edges
 
@@ -34,6 +36,11 @@ var BrivazonPage = (function () {
   var leftFullScreen = -Infinity;  // when the page last left full screen
   var audio = null;
   var measurer = null;
+  var keyboardBox = null;  // the <input> the game gave the keyboard, if any
+  var hinted = false;      // the buzz zones' hint was shown once
+  var lastTap = -1;        // the time stamp of the last finger that landed
+  var waker = new MessageChannel();
+  waker.port1.onmessage = function () { if (wakeGame) wakeGame(); };
   var stats = { timerCallbacks: 0, beeps: 0, tones: 0, firstPaint: null, journal: [], said: [] };
   var TITLE = document.title;
 
@@ -57,8 +64,17 @@ var BrivazonPage = (function () {
   function push(event) {
     if (event.type === EVENT.key) note('key ' + event.kind + ':' + event.code);
     if (event.type === EVENT.ok) note('ok');
-    queue.push(event);
-    if (wakeGame) wakeGame();
+    // Fingers that land together reach the game in the order of their events' time stamps.
+    var at = queue.length;
+    while (event.stamp !== undefined && at > 0 && queue[at - 1].stamp > event.stamp) at--;
+    queue.splice(at, 0, event);
+    // The other fingers of the same touch come in the same task: the game wakes after them, in
+    // a task of its own (a message, which a timer's clamping does not delay).
+    if (event.type === EVENT.tap) {
+      waker.port2.postMessage(0);
+    } else if (wakeGame) {
+      wakeGame();
+    }
   }
 
   function wait(ms) {
@@ -132,6 +148,16 @@ var BrivazonPage = (function () {
     var top = view ? view.offsetTop : 0;
     var button = document.getElementById('fullscreen');
     var room = button && button.offsetWidth ? button.offsetWidth + 2 * BUTTON_GAP : 0;
+    // The buzz zones' hint, while it shows, takes a band above the scene, never part of it.
+    var hint = document.getElementById('hint');
+    var hintRoom = hint && !hint.hidden ? hint.offsetHeight : 0;
+    if (hint) {
+      hint.style.left = left + 'px';
+      hint.style.top = top + 'px';
+      hint.style.width = width + 'px';
+    }
+    top += hintRoom;
+    height -= hintRoom;
     var beside = Math.min((width - room) / WIDTH, height / HEIGHT);
     var above = Math.min(width / WIDTH, (height - room) / HEIGHT);
     var scale = Math.max(beside, above, 0.01);
@@ -141,6 +167,7 @@ var BrivazonPage = (function () {
       if (beside >= above) x = (width - room - WIDTH * scale) / 2;
       else y = room + (height - room - HEIGHT * scale) / 2;
     }
+    scene.style.setProperty('--finger', FINGER / scale + 'px');
     scene.style.transform =
         'translate(' + (left + x) + 'px,' + (top + y) + 'px) scale(' + scale + ')';
     if (button) {
@@ -321,6 +348,7 @@ var BrivazonPage = (function () {
 
   function focus(form, index) {
     var e = form >= 0 ? element(form, index) : null;
+    keyboardBox = e ? e.node : null;
     if (e) {
       e.node.focus({ preventScroll: true });
     } else if (document.activeElement && document.activeElement.classList.contains('box')) {
@@ -386,7 +414,12 @@ var BrivazonPage = (function () {
     var ok = document.createElement('button');
     ok.type = 'button';
     ok.textContent = 'OK';
-    ok.addEventListener('click', answer);
+    // A finger, a pen or the mouse answers as it lands (see onPointer); a click of its own
+    // would land on the next box, come up under it. Clicks without a pointer (a screen reader
+    // pressing the button) answer here.
+    ok.addEventListener('click', function (event) {
+      if (event.detail === 0) answer();
+    });
     node.setAttribute('aria-labelledby', heading.id);
     node.setAttribute('aria-describedby', body.id);
     node.append(heading, body, ok);
@@ -426,6 +459,68 @@ var BrivazonPage = (function () {
     if (!Context) return;
     if (!audio) audio = new Context();
     if (audio.state === 'suspended') audio.resume();
+  }
+
+  // A tap the game took as a key: journalled for the browser test as the key would be.
+  function tapped(code) {
+    note('key ' + KEY.char + ':' + code);
+  }
+
+  // The hint on the buzz zones, the first time the page is touched: above the scene, which
+  // makes room for it, until the player dismisses it.
+  function showHint() {
+    var hint = document.getElementById('hint');
+    if (hinted || !hint) return;
+    hinted = true;
+    hint.hidden = false;
+    fitScene();
+  }
+
+  function hideHint() {
+    var hint = document.getElementById('hint');
+    if (!hint || hint.hidden) return;
+    hint.hidden = true;
+    fitScene();
+    // Its button took the keyboard from the box being typed in: the box has it again.
+    if (keyboardBox) keyboardBox.focus({ preventScroll: true });
+  }
+
+  // Taps, clicks and a pen's touches, one event per finger as it lands (a second finger gets
+  // no click while the first is down): the place in the scene's pixels goes to the game, which
+  // maps it to the key it stands for now. The page's own buttons and the hint keep theirs.
+  function onPointer(event) {
+    if (ended || !scene) return;
+    var target = event.target;
+    if (target.closest && target.closest('#fullscreen, #over, #hint')) return;
+    if (event.pointerType === 'mouse' && event.button !== 0) return;
+    unlockAudio();
+    if (event.pointerType !== 'mouse') showHint();
+    var onBox = target.classList && target.classList.contains('box');
+    // The default (a click's focus change, a long press, a double-tap zoom) is the game's to
+    // refuse; a tap on the box with the keyboard keeps it, to place the caret.
+    if (!(onBox && target === keyboardBox)) event.preventDefault();
+    if (dialogs.length) {
+      // Taps are lost while a message is open, but for its OK.
+      var ok = target.closest && target.closest('.dialog button');
+      if (ok && !ok.closest('.dialog').hidden) answer();
+      return;
+    }
+    if (keyboardBox) {
+      // Given inside the tap's own handler, the focus opens a tablet's keyboard.
+      if (!keyboardBox.disabled && document.activeElement !== keyboardBox) {
+        keyboardBox.focus({ preventScroll: true });
+      }
+      return;
+    }
+    var r = scene.getBoundingClientRect();
+    var scale = r.width / WIDTH;
+    // Fingers of one touch share its time stamp: the game takes them at one instant.
+    var together = event.timeStamp === lastTap ? 1 : 0;
+    lastTap = event.timeStamp;
+    push({ type: EVENT.tap, stamp: event.timeStamp, source: together,
+      kind: Math.round(FINGER / scale * TAP_UNIT),
+      code: Math.round((event.clientX - r.left) / scale * TAP_UNIT),
+      shift: Math.round((event.clientY - r.top) / scale * TAP_UNIT) });
   }
 
   function beep() {
@@ -566,6 +661,13 @@ var BrivazonPage = (function () {
     });
     document.addEventListener('keydown', onKey, true);
     document.addEventListener('pointerdown', unlockAudio, true);
+    document.addEventListener('pointerdown', onPointer);
+    // No long-press menu over the game; the page's own panels keep theirs.
+    document.addEventListener('contextmenu', function (event) {
+      if (!(event.target.closest && event.target.closest('#over, #hint'))) event.preventDefault();
+    });
+    var hint = document.getElementById('hint');
+    if (hint) hint.querySelector('button').addEventListener('click', hideHint);
     var button = document.getElementById('fullscreen');
     if (button) {
       button.addEventListener('click', toggleFullScreen);
@@ -596,6 +698,11 @@ var BrivazonPage = (function () {
     setGeometry: setGeometry, fits: fits, fontSize: fontSize, setColours: setColours,
     setState: setState, focus: focus, reading: reading, boxName: boxName, announce: announce,
     measure: measure, openDialog: openDialog, closeDialog: closeDialog, beep: beep, end: end,
+    tapped: tapped,
+    // Whether the next event is a finger that landed with the one before it.
+    fingerNext: function () {
+      return queue.length && queue[0].type === EVENT.tap && queue[0].source === 1 ? 1 : 0;
+    },
     start: start, loadFonts: loadFonts, stats: stats,
     dialogsOpen: function () { return dialogs.length; },
     // Nothing queued for the game and no answered box still waiting for it: for the tests.

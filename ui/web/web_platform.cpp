@@ -17,6 +17,7 @@
 #include "ui/faces.h"
 #include "ui/form.h"
 #include "ui/legibility.h"
+#include "ui/pointer.h"
 #include "ui/timer.h"
 
 // clang-format off
@@ -75,6 +76,8 @@ EM_JS(void, brivazon_open_dialog, (const char* title, int titleSize, const char*
 });
 EM_JS(void, brivazon_close_dialog, (), { BrivazonPage.closeDialog(); });
 EM_JS(void, brivazon_beep, (), { BrivazonPage.beep(); });
+EM_JS(void, brivazon_tapped, (int key), { BrivazonPage.tapped(key); });
+EM_JS(int, brivazon_finger_next, (), { return BrivazonPage.fingerNext(); });
 EM_JS(void, brivazon_reading, (const char* screen, const char* texts, int size), {
   BrivazonPage.reading(UTF8ToString(screen), UTF8ToString(texts, size));
 });
@@ -94,7 +97,9 @@ namespace ui::web {
 namespace {
 
 // What the page queues; the numbers are dom.js's.
-enum EventType { kKey = 1, kText = 2, kOk = 3, kWake = 4 };
+enum EventType { kKey = 1, kText = 2, kOk = 3, kWake = 4, kTap = 5 };
+// A tap's place and least target size come in hundredths of the scene's pixels.
+constexpr float kTapUnit = 100;
 enum KeyKind { kChar = 0, kEnter = 1, kEscape = 2, kBackspace = 3, kOther = 4 };
 
 int rgb(const std::optional<Color>& c) {
@@ -140,6 +145,7 @@ void WebPlatform::takeFixedDraws() {
 
 void WebPlatform::catchUp() {
   takeFixedDraws();
+  if (holdClock_) return;
   const auto t = static_cast<std::int64_t>(brivazon_now());
   if (t > runtime_->now()) runtime_->setNow(t);
   runtime_->advanceTo(t);
@@ -154,7 +160,8 @@ void WebPlatform::waitForPage() {
 void WebPlatform::run() {
   while (!ending()) {
     waitForPage();
-    enter([] {});
+    // A finger that landed with the last one is taken at its instant: the clock waits.
+    if (!brivazon_finger_next()) enter([] {});
     playEvents();
   }
 }
@@ -169,6 +176,7 @@ void WebPlatform::playEvents() {
       std::free(text);
     }
     play(event);
+    holdClock_ = false;
   }
 }
 
@@ -185,6 +193,9 @@ void WebPlatform::play(const Event& event) {
   }
   // A box is open: the game hears nothing from the page.
   if (boxesOpen_ > 0 || event.type == kWake) return;
+  // The fingers of one touch land at one instant of the game, as keys pressed together would:
+  // the clock moves on with the first alone (the page marks the others).
+  holdClock_ = event.type == kTap && event.source == 1;
   enter([&] {
     Form* front = runtime_->front();
     TextBox* box = runtime_->keyboardBox();
@@ -206,6 +217,10 @@ void WebPlatform::play(const Event& event) {
       return;
     }
     if (!front) return;  // no window is shown: the key is lost
+    if (event.type == kTap) {
+      tap(event.code / kTapUnit, event.shift / kTapUnit, event.kind / kTapUnit);
+      return;
+    }
     Key key;
     switch (event.kind) {
       case kEnter:
@@ -231,6 +246,16 @@ void WebPlatform::play(const Event& event) {
   });
 }
 
+void WebPlatform::tap(float x, float y, float minTarget) {
+  // The key the game says the place stands for now, routed as that key and nothing more.
+  const char32_t key = keyAt(runtime_->table(), x, y, minTarget);
+  if (!key) return;
+  brivazon_tapped(static_cast<int>(key));
+  const Key k = Key::character(key);
+  if (TextBox* typing = runtime_->routeKey(k.keyAscii(), k.keyCode(), 0))
+    runtime_->typeInto(*typing, k);
+}
+
 void WebPlatform::messageBox(std::string_view text, std::string_view title) {
   // What the handler changed before its box (who lost what) is said before the box is read.
   followTable();
@@ -244,7 +269,8 @@ void WebPlatform::messageBox(std::string_view text, std::string_view title) {
   // The handler waits here while other timers keep firing; the box on top takes each OK.
   while (!ending() && boxesClosed_ == closedBefore) {
     waitForPage();
-    enter([] {});
+    // A finger that landed with the last one is taken at its instant: the clock waits.
+    if (!brivazon_finger_next()) enter([] {});
     playEvents();
   }
   if (boxesClosed_ > closedBefore) --boxesClosed_;

@@ -85,6 +85,8 @@ class WebPlatform final : public Platform {
   // Plays the events the page has queued; true when one of them closed the message box on top.
   void playEvents();
   void play(const Event& event);
+  // A tap, click or pen at a place of the scene, in its pixels (beyond them in its margins).
+  void tap(float x, float y, float minTarget);
   void showFront();
   // Draws an element's text at the largest size up to its own that shows it whole.
   void fitText(const Element& element);
@@ -102,6 +104,7 @@ class WebPlatform final : public Platform {
   int boxesOpen_ = 0;    // message boxes open, nested
   int boxesClosed_ = 0;  // OK presses not yet taken by the box on top
   std::uint64_t tableVersion_ = 0;
+  bool holdClock_ = false;  // the event is a finger that landed with the one before it
   Table table_;
   Announcer announcer_;
 };
