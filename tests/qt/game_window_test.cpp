@@ -6,6 +6,8 @@
 // presses them (Escape, a name with accents, keys while a message box waits).
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,7 +53,9 @@ TEST_F(GameWindowTest, StartScreenShowsTheQuestionAndTheThreeBadgesInTheirColour
 }
 
 TEST_F(GameWindowTest, FingersAndClicksAreTheKeysOfTheirPlacesAndGiveTheNameBoxTheKeyboard) {
-  QPointingDevice* screen = QTest::createTouchDevice();
+  // The test's own touch screen, gone with the test rather than with the application.
+  const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
+  QPointingDevice* screen = touchScreen.get();
   auto centre = [](const ui::Element& e) {
     return QPoint(qRound((e.left() + e.width() / 2) / ui::kTwipsPerPixel),
                   qRound((e.top() + e.height() / 2) / ui::kTwipsPerPixel));
