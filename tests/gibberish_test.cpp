@@ -77,9 +77,14 @@ class Table : public testing_support::Table {
   }
 };
 
-TEST(GibberishRound1, NobodyBuzzesCluesAppearThenThePhraseIsRevealedAndTheNextTopicBegins) {
+// One player, in the middle seat (key b), at the gibberish question 1001 on screen as question 3.
+class OnePlayerGibberish : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"})); }
   Table t;
-  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
+};
+
+TEST_F(OnePlayerGibberish, NobodyBuzzesCluesAppearThenThePhraseIsRevealedAndTheNextTopicBegins) {
   auto& g = t.g();
   EXPECT_EQ(t.value(), "5000");
   EXPECT_EQ(g.lblTimer.caption(), "30");
@@ -151,9 +156,7 @@ TEST(GibberishRound1, NobodyBuzzesCluesAppearThenThePhraseIsRevealedAndTheNextTo
 // The fault this guards against: a typing time-out leaves the typing clock at 0, and when the
 // value then runs out the revealed phrase was wiped at once with a second "too late" message,
 // and the reveal pause kept raising boxes.
-TEST(GibberishRound1, RunningOutAfterATypingTimeOutShowsThePhraseForTheWholePause) {
-  Table t;
-  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
+TEST_F(OnePlayerGibberish, RunningOutAfterATypingTimeOutShowsThePhraseForTheWholePause) {
   auto& g = t.g();
   t.at(500, {"key b"});
   t.at(20000, {[&](sim::Driver&) { EXPECT_EQ(t.game.messages().back(), kTooLate); }, "ok"});
@@ -174,6 +177,92 @@ TEST(GibberishRound1, RunningOutAfterATypingTimeOutShowsThePhraseForTheWholePaus
   t.at(78010);
   EXPECT_EQ(t.game.phase(), "CTopic1");
   EXPECT_EQ(g.lblB.caption(), "-1000");
+}
+
+TEST_F(OnePlayerGibberish, TwentyTicksWithoutEnterCostTheValueAndTheQuestionGoesOn) {
+  auto& g = t.g();
+  t.at(12500, {"key b", "type Les gran"});
+  t.at(31500);
+  EXPECT_EQ(g.lblTimer.caption(), "1");
+  EXPECT_TRUE(g.txtGAnswer.visible());
+  EXPECT_EQ(t.value(), "3800");
+  t.at(32000, {[&](sim::Driver&) {
+                 EXPECT_EQ(t.game.messages().back(), kTooLate);
+                 EXPECT_EQ(t.game.now(), t.shownAt + 32000);
+                 EXPECT_FALSE(g.txtGAnswer.visible());
+                 EXPECT_EQ(g.txtGAnswer.text(), "");
+                 EXPECT_EQ(g.lblB.caption(), "4000") << "charged once the box is closed";
+               },
+               "ok"});
+  EXPECT_EQ(g.lblB.caption(), "200");
+  EXPECT_EQ(g.lblB.backColor(), kRed);
+  EXPECT_TRUE(g.tmrMonColor.enabled());
+  EXPECT_EQ(t.game.phase(), "Question");
+  EXPECT_TRUE(g.tmrTimer.enabled());
+  t.at(32900);
+  EXPECT_EQ(t.value(), "3800");
+  t.at(33100);
+  EXPECT_EQ(t.value(), "3700");
+  t.game.play({"key b"});
+  EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
+  EXPECT_EQ(g.lblTimer.caption(), "20");
+}
+
+TEST_F(OnePlayerGibberish, EscapeInTheBoxEndsTheGame) {
+  const auto boxes = t.game.messages().size();
+  t.at(3500, {"key b", "type Les", "key ESC", "wait 1000"});
+  EXPECT_TRUE(t.game.ended());
+  EXPECT_EQ(t.game.lines("end"), std::vector<std::string>{"end"});
+  EXPECT_EQ(t.game.messages().size(), boxes);
+}
+
+// The fault this guards against: a buzz during the reveal pause reopened the box for typing, and
+// the pause, which only runs while nobody has buzzed, then never ended.
+TEST_F(OnePlayerGibberish, ABuzzIsIgnoredWhileThePhraseIsRevealed) {
+  auto& g = t.g();
+  t.at(50000, {"ok"});
+  t.at(52500, {"key b"});
+  EXPECT_EQ(g.curPlayer, 0);
+  EXPECT_FALSE(g.txtGAnswer.enabled());
+  EXPECT_EQ(g.txtGAnswer.text(), kPhrase1001);
+  EXPECT_EQ(g.lblTimer.caption(), "30");
+  EXPECT_FALSE(g.lblAPlayer.visible());
+  t.at(58010);
+  EXPECT_EQ(t.game.lastTime("phase \"CTopic\""), t.shownAt + 58000);
+  EXPECT_EQ(t.game.phase(), "CTopic1");
+}
+
+// The fault this guards against: the verdict timer of a first gibberish question that ran out
+// stayed armed, and threw the second gibberish question away on its first tick.
+TEST_F(OnePlayerGibberish, ASecondGibberishQuestionPlaysInFullAfterTheFirstRanOut) {
+  auto& g = t.g();
+  t.at(50000, {"ok"});
+  t.at(58010);
+  ASSERT_EQ(t.game.phase(), "CTopic1");
+  EXPECT_FALSE(g.tmrGAnswer.enabled());
+  // Questions 4 to 9 time out with nobody buzzing, so nobody has buzzed since the run-out.
+  for (int q = 4; q <= 9; ++q) {
+    ASSERT_NO_FATAL_FAILURE(t.chooseOrdinary());
+    ASSERT_NO_FATAL_FAILURE(t.letTimeOut(q == 9 ? "0 " + Table::special(1004) : ""));
+  }
+  ASSERT_EQ(g.curPlayer, 0);
+  ASSERT_EQ(g.topicQ3, 1004);
+  ASSERT_NO_FATAL_FAILURE(t.choose(3));
+  t.at(1500);
+  EXPECT_EQ(t.game.phase(), "Question");
+  EXPECT_EQ(t.value(), "9800");
+  t.at(8500);
+  EXPECT_EQ(t.game.phase(), "Question");
+  EXPECT_EQ(t.value(), "8400");
+  EXPECT_FALSE(g.txtGAnswer.visible());
+  // The first question's phrase was left in the hidden box; the buzz opens it empty, so the
+  // right phrase typed now is judged right.
+  const double before = ui::val(g.lblB.caption());
+  t.game.play({"key b"});
+  EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
+  EXPECT_EQ(g.txtGAnswer.text(), "");
+  t.game.play({"type Je suis responsable de ma rose.", "key ENTER", "wait 1000"});
+  EXPECT_EQ(ui::val(g.lblB.caption()), before + 8400);
 }
 
 TEST(GibberishRound2, StartsAt10000AndDrains200WithTheCluesAtTheSameSeconds) {
@@ -352,47 +441,6 @@ TEST(GibberishTyping, EveryRevealedPhraseIsAnAcceptedAnswer) {
   }
 }
 
-TEST(GibberishTyping, TwentyTicksWithoutEnterCostTheValueAndTheQuestionGoesOn) {
-  Table t;
-  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
-  auto& g = t.g();
-  t.at(12500, {"key b", "type Les gran"});
-  t.at(31500);
-  EXPECT_EQ(g.lblTimer.caption(), "1");
-  EXPECT_TRUE(g.txtGAnswer.visible());
-  EXPECT_EQ(t.value(), "3800");
-  t.at(32000, {[&](sim::Driver&) {
-                 EXPECT_EQ(t.game.messages().back(), kTooLate);
-                 EXPECT_EQ(t.game.now(), t.shownAt + 32000);
-                 EXPECT_FALSE(g.txtGAnswer.visible());
-                 EXPECT_EQ(g.txtGAnswer.text(), "");
-                 EXPECT_EQ(g.lblB.caption(), "4000") << "charged once the box is closed";
-               },
-               "ok"});
-  EXPECT_EQ(g.lblB.caption(), "200");
-  EXPECT_EQ(g.lblB.backColor(), kRed);
-  EXPECT_TRUE(g.tmrMonColor.enabled());
-  EXPECT_EQ(t.game.phase(), "Question");
-  EXPECT_TRUE(g.tmrTimer.enabled());
-  t.at(32900);
-  EXPECT_EQ(t.value(), "3800");
-  t.at(33100);
-  EXPECT_EQ(t.value(), "3700");
-  t.game.play({"key b"});
-  EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
-  EXPECT_EQ(g.lblTimer.caption(), "20");
-}
-
-TEST(GibberishTyping, EscapeInTheBoxEndsTheGame) {
-  Table t;
-  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
-  const auto boxes = t.game.messages().size();
-  t.at(3500, {"key b", "type Les", "key ESC", "wait 1000"});
-  EXPECT_TRUE(t.game.ended());
-  EXPECT_EQ(t.game.lines("end"), std::vector<std::string>{"end"});
-  EXPECT_EQ(t.game.messages().size(), boxes);
-}
-
 // While a player types, the answer box has the keyboard, so another seat's buzz key is typed
 // into the box. Should such a key reach the game window all the same, it takes the answer over.
 TEST(GibberishBuzz, AnotherSeatsBuzzReachingTheWindowTakesOverTheTypedAnswer) {
@@ -418,24 +466,6 @@ TEST(GibberishBuzz, AnotherSeatsBuzzReachingTheWindowTakesOverTheTypedAnswer) {
   EXPECT_EQ(g.lblQ.caption(), "4000");
 }
 
-// The fault this guards against: a buzz during the reveal pause reopened the box for typing, and
-// the pause, which only runs while nobody has buzzed, then never ended.
-TEST(GibberishBuzz, IsIgnoredWhileThePhraseIsRevealed) {
-  Table t;
-  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
-  auto& g = t.g();
-  t.at(50000, {"ok"});
-  t.at(52500, {"key b"});
-  EXPECT_EQ(g.curPlayer, 0);
-  EXPECT_FALSE(g.txtGAnswer.enabled());
-  EXPECT_EQ(g.txtGAnswer.text(), kPhrase1001);
-  EXPECT_EQ(g.lblTimer.caption(), "30");
-  EXPECT_FALSE(g.lblAPlayer.visible());
-  t.at(58010);
-  EXPECT_EQ(t.game.lastTime("phase \"CTopic\""), t.shownAt + 58000);
-  EXPECT_EQ(t.game.phase(), "CTopic1");
-}
-
 // The fault this guards against: a buzz between Enter and the verdict's tick took the question
 // over, so the verdict was paid to the wrong seat.
 TEST(GibberishBuzz, IsIgnoredWhileAVerdictWaitsForItsTick) {
@@ -456,41 +486,6 @@ TEST(GibberishBuzz, IsIgnoredWhileAVerdictWaitsForItsTick) {
     EXPECT_EQ(g.lblQ.caption(), c.left);
     EXPECT_EQ(g.lblP.caption(), "0");
   }
-}
-
-// The fault this guards against: the verdict timer of a first gibberish question that ran out
-// stayed armed, and threw the second gibberish question away on its first tick.
-TEST(GibberishSecondQuestion, PlaysInFullAfterTheFirstRanOut) {
-  Table t;
-  ASSERT_NO_FATAL_FAILURE(t.toQuestion3({"Ana"}));
-  auto& g = t.g();
-  t.at(50000, {"ok"});
-  t.at(58010);
-  ASSERT_EQ(t.game.phase(), "CTopic1");
-  EXPECT_FALSE(g.tmrGAnswer.enabled());
-  // Questions 4 to 9 time out with nobody buzzing, so nobody has buzzed since the run-out.
-  for (int q = 4; q <= 9; ++q) {
-    ASSERT_NO_FATAL_FAILURE(t.chooseOrdinary());
-    ASSERT_NO_FATAL_FAILURE(t.letTimeOut(q == 9 ? "0 " + Table::special(1004) : ""));
-  }
-  ASSERT_EQ(g.curPlayer, 0);
-  ASSERT_EQ(g.topicQ3, 1004);
-  ASSERT_NO_FATAL_FAILURE(t.choose(3));
-  t.at(1500);
-  EXPECT_EQ(t.game.phase(), "Question");
-  EXPECT_EQ(t.value(), "9800");
-  t.at(8500);
-  EXPECT_EQ(t.game.phase(), "Question");
-  EXPECT_EQ(t.value(), "8400");
-  EXPECT_FALSE(g.txtGAnswer.visible());
-  // The first question's phrase was left in the hidden box; the buzz opens it empty, so the
-  // right phrase typed now is judged right.
-  const double before = ui::val(g.lblB.caption());
-  t.game.play({"key b"});
-  EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
-  EXPECT_EQ(g.txtGAnswer.text(), "");
-  t.game.play({"type Je suis responsable de ma rose.", "key ENTER", "wait 1000"});
-  EXPECT_EQ(ui::val(g.lblB.caption()), before + 8400);
 }
 
 }  // namespace
