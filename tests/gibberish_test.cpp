@@ -37,9 +37,9 @@ const std::vector<std::string> kForms1001 = {
     "les grandes personnes sont bien etranges", "les grandes personnes sont bien etranges.",
     "Les grandes personnes sont bien etranges", "Les grandes personnes sont bien etranges.  "};
 const std::string kPhrase1001 = "Les grandes personnes sont bien étranges.";
-const std::string kClues1001[] = {"C'est dans la chapitre du roi.",
-                                  "Le Petit Prince dit ça un beaucoup de temps.",
-                                  "Il pense que le roi est étrange."};
+const std::vector<std::string> kClues1001 = {"C'est dans la chapitre du roi.",
+                                             "Le Petit Prince dit ça un beaucoup de temps.",
+                                             "Il pense que le roi est étrange."};
 
 const std::string kTooLate = "Brivazon!|Tu ne devrais pas avoir bourdonné dedans!";
 const std::string kRunOut = "Brivazon!|Trop mauvais!";
@@ -75,6 +75,30 @@ class Table : public testing_support::Table {
     ASSERT_EQ(g().questionId, id);
     ASSERT_EQ((names.size() == 1 ? g().lblB : g().lblQ).caption(), "4000");
   }
+
+  // From the question on screen worth 50 steps of `step`, the value drains a step a second, and
+  // each clue shows on the 11th, 21st and 31st drained second, not a second earlier; plays to
+  // half a second before the value runs out.
+  void expectDrainWithClues(int step, const std::vector<std::string>& texts) {
+    auto after = [&](int seconds) { return std::to_string(step * (50 - seconds)); };
+    at(1500);
+    EXPECT_EQ(value(), after(1));
+    ui::Label* clues[] = {&g().lblClue1, &g().lblClue2, &g().lblClue3};
+    for (int k = 0; k < 3; ++k) {
+      SCOPED_TRACE("clue " + std::to_string(k + 1));
+      at(10500 + 10000 * k);
+      EXPECT_EQ(value(), after(10 + 10 * k));
+      EXPECT_FALSE(clues[k]->visible());
+      at(11500 + 10000 * k);
+      EXPECT_EQ(value(), after(11 + 10 * k));
+      EXPECT_TRUE(clues[k]->visible());
+      EXPECT_EQ(clues[k]->caption(), texts[k]);
+      for (int later = k + 1; later < 3; ++later)
+        EXPECT_FALSE(clues[later]->visible());
+    }
+    at(49500);
+    EXPECT_EQ(value(), after(49));
+  }
 };
 
 // One player, in the middle seat (key b), at the gibberish question 1001 on screen as question 3.
@@ -100,27 +124,7 @@ TEST_F(OnePlayerGibberish, NobodyBuzzesCluesAppearThenThePhraseIsRevealedAndTheN
   EXPECT_FALSE(g.txtGAnswer.visible());
   EXPECT_EQ(t.game.driver().brivazon().describeTable().screen, "Question charabia");
 
-  t.at(1500);
-  EXPECT_EQ(t.value(), "4900");
-  // Each clue shows on the 11th, 21st and 31st drained second, not one second earlier.
-  ui::Label* clues[] = {&g.lblClue1, &g.lblClue2, &g.lblClue3};
-  const char* before[] = {"4000", "3000", "2000"};
-  const char* after[] = {"3900", "2900", "1900"};
-  for (int k = 0; k < 3; ++k) {
-    SCOPED_TRACE("clue " + std::to_string(k + 1));
-    t.at(10500 + 10000 * k);
-    EXPECT_EQ(t.value(), before[k]);
-    EXPECT_FALSE(clues[k]->visible());
-    t.at(11500 + 10000 * k);
-    EXPECT_EQ(t.value(), after[k]);
-    EXPECT_TRUE(clues[k]->visible());
-    EXPECT_EQ(clues[k]->caption(), kClues1001[k]);
-    for (int later = k + 1; later < 3; ++later)
-      EXPECT_FALSE(clues[later]->visible());
-  }
-
-  t.at(49500);
-  EXPECT_EQ(t.value(), "100");
+  t.expectDrainWithClues(100, kClues1001);
   EXPECT_EQ(count(t.game.messages(), kRunOut), 0);
   t.at(50000, {[&](sim::Driver&) {
                  EXPECT_EQ(t.game.messages().back(), kRunOut);
@@ -281,26 +285,9 @@ TEST(GibberishRound2, StartsAt10000AndDrains200WithTheCluesAtTheSameSeconds) {
   EXPECT_EQ(g.lblQNumber.caption(), "2");
   EXPECT_EQ(t.value(), "10000");
   EXPECT_EQ(g.lblTimer.caption(), "30");
-  t.at(1500);
-  EXPECT_EQ(t.value(), "9800");
-  ui::Label* clues[] = {&g.lblClue1, &g.lblClue2, &g.lblClue3};
-  const char* before[] = {"8000", "6000", "4000"};
-  const char* after[] = {"7800", "5800", "3800"};
-  const char* texts[] = {"C'est dans le chapitre du renoir.",
-                         "C'est une leçon qui le Petit Prince apprenne du renard.",
-                         "Le Petit Prince est ________ pour sa rose."};
-  for (int k = 0; k < 3; ++k) {
-    SCOPED_TRACE("clue " + std::to_string(k + 1));
-    t.at(10500 + 10000 * k);
-    EXPECT_EQ(t.value(), before[k]);
-    EXPECT_FALSE(clues[k]->visible());
-    t.at(11500 + 10000 * k);
-    EXPECT_EQ(t.value(), after[k]);
-    EXPECT_TRUE(clues[k]->visible());
-    EXPECT_EQ(clues[k]->caption(), texts[k]);
-  }
-  t.at(49500);
-  EXPECT_EQ(t.value(), "200");
+  t.expectDrainWithClues(200, {"C'est dans le chapitre du renoir.",
+                               "C'est une leçon qui le Petit Prince apprenne du renard.",
+                               "Le Petit Prince est ________ pour sa rose."});
   t.at(50000, {[&](sim::Driver&) { EXPECT_EQ(t.game.messages().back(), kRunOut); }, "ok"});
   EXPECT_EQ(g.txtGAnswer.text(), "Je suis responsable de ma rose.");
 }
