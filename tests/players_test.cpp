@@ -4,7 +4,8 @@
 
 // The opening of a game: the player-count key, the count badges shrinking away, the name
 // prompts sliding in over the name box, the names typed (or left empty and replaced by a
-// default name) landing on the seats in play, and Escape in the name box.
+// default name) landing on the seats in play, and Escape in the name box. The scenarios
+// tests/data/count_key_twice.scn and name_*.scn check more of it with `expect` lines.
 #include <string>
 #include <vector>
 
@@ -49,20 +50,6 @@ TEST(PlayerCount, AnyOtherKeyOnlyHidesTheQuestionAndACountKeyStillStartsTheGame)
   EXPECT_FALSE(game.g().lblPNumber.visible());
   EXPECT_TRUE(game.g().txtInput.visible());
   EXPECT_EQ(game.lines("phase"), (std::vector<std::string>{"phase \"PNumber\"", "phase \"Name\""}));
-}
-
-TEST(PlayerCount, ASecondCountKeyDoesNothing) {
-  Game game;
-  game.play({"start", "key 2", "wait 5", "key 3", "key 1"});
-  EXPECT_EQ(game.g().playerCount, 2);
-  EXPECT_EQ(game.g().curPlayer, 1);
-  EXPECT_FALSE(game.g().tmrP3Anim.enabled());
-  EXPECT_FALSE(game.g().tmrP1Anim.enabled());
-  game.play({"wait 300", "type Ana", "key ENTER", "wait 300", "type Bo", "key ENTER"});
-  EXPECT_EQ(game.g().lblName10.caption(), "Ana");
-  EXPECT_EQ(game.g().lblName30.caption(), "Bo");
-  EXPECT_FALSE(game.g().lblB.visible());
-  EXPECT_EQ(game.phase(), "Intro");
 }
 
 TEST(PlayerCount, TheChosenBadgeShrinksFirstThenTheOtherTwoTogether) {
@@ -186,33 +173,6 @@ TEST(NamePrompts, EachPromptSlidesToItsRestingPlaceAndThenShowsTheNameBox) {
   EXPECT_EQ(tail[tail.size() - 2], "show frmBlack");
 }
 
-TEST(NamePrompts, WithTwoPlayersTheSecondPromptComesFromTheLeftAndTheThirdNeverMoves) {
-  Game game;
-  game.play({"start", "key 2", "wait 300", "type Ana", "key ENTER", "wait 280"});
-  EXPECT_EQ(game.g().lblName2.left(), 4350);
-  EXPECT_TRUE(game.g().txtInput.visible());
-  EXPECT_EQ(game.g().lblName3.left(), 9600);
-  EXPECT_FALSE(game.g().tmrName3.enabled());
-  game.play({"type Bo", "key ENTER", "wait 500"});
-  EXPECT_EQ(game.g().lblName3.left(), 9600);
-  EXPECT_EQ(game.g().lblName3.top(), 1950);
-}
-
-TEST(NamePrompts, KeysPressedBeforeTheNameBoxShowsAreLost) {
-  Game game;
-  game.play({"start", "key 2", "wait 200", "type Ana", "key ENTER", "key 3"});
-  EXPECT_FALSE(game.g().txtInput.visible());
-  EXPECT_EQ(game.g().txtInput.text(), "");
-  EXPECT_EQ(game.g().curPlayer, 1);
-  EXPECT_EQ(game.g().playerCount, 2);
-  game.play({"wait 50"});
-  EXPECT_TRUE(game.g().txtInput.visible());
-  EXPECT_EQ(game.g().txtInput.text(), "");
-  game.play({"type Bo", "key ENTER"});
-  EXPECT_EQ(game.g().lblName10.caption(), "Bo");
-  EXPECT_TRUE(game.messages().empty());
-}
-
 // One player sits in the middle, two left and right, three from left to right; an empty name
 // gets the seat's default name with its "Pas de nom!" box; an empty seat shows no tag or score.
 TEST(Names, EachNameLandsOnItsSeatOrGetsItsSeatsDefault) {
@@ -253,25 +213,6 @@ TEST(Names, EachNameLandsOnItsSeatOrGetsItsSeatsDefault) {
     }
     EXPECT_EQ(game.messages(), c.boxes);
   }
-}
-
-TEST(Names, TheDefaultNameLandsOnlyAfterItsBoxIsClosed) {
-  Game game;
-  game.play({"start", "key 2", "wait 300", "key ENTER",
-             [](sim::Driver& d) {
-               // The box is open: the tag is not written yet and the next prompt waits.
-               EXPECT_EQ(d.frmGame().lblName10.caption(), "");
-               EXPECT_FALSE(d.frmGame().lblName10.visible());
-               EXPECT_FALSE(d.frmGame().tmrName2.enabled());
-               EXPECT_FALSE(d.frmGame().txtInput.visible());
-             },
-             "ok"});
-  EXPECT_EQ(game.g().lblName10.caption(), "Oiseau");
-  EXPECT_TRUE(game.g().lblName10.visible());
-  EXPECT_TRUE(game.g().lblQ.visible());
-  EXPECT_TRUE(game.g().tmrName2.enabled());
-  EXPECT_EQ(game.g().curPlayer, 2);
-  EXPECT_EQ(game.g().txtInput.text(), "");
 }
 
 TEST(Names, ANameIsKeptExactlyAsTyped) {

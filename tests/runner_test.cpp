@@ -44,6 +44,9 @@ TEST(Runner, RefusesABadLineWithItsNumberAndRunsNothingAfterIt) {
       {"key 1\n", "line 1: 'key' before 'start'\n"},
       {"start\nstart\n", "line 2: 'start' twice\n"},
       {"start\nok\n", "line 2: 'ok' with no message box open\n"},
+      {"start\nexpect playerCount=1\n", "line 2: expected playerCount=1, the game shows 0\n"},
+      {"start\nexpect lblQ.left\n", "line 2: 'expect' takes ELEMENT.PROPERTY=VALUE\n"},
+      {"start\nexpect lblQ.size=1\n", "line 2: 'expect' names nothing a dump shows: 'lblQ.size'\n"},
       // A name left empty opens a box; typing is not allowed while it is open.
       {"start\nkey 1\nwait 300\nkey ENTER\ntype Ana\n",
        "line 5: 'type' while a message box is open\n"},
