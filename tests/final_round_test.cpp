@@ -25,8 +25,6 @@
 
 namespace {
 
-using testing_support::Game;
-using testing_support::toFirstTopic;
 using namespace testing_support;
 
 const std::string kEnd = "Brivazon!|Jeu-fin!";

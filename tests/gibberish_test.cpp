@@ -26,11 +26,9 @@
 
 namespace {
 
-using testing_support::Game;
 using testing_support::kGreen;
 using testing_support::kRed;
 using testing_support::kWhite;
-using testing_support::toFirstTopic;
 
 // Key 1001 of the bank: its four accepted forms, the phrase shown when it is revealed, its clues.
 const std::vector<std::string> kForms1001 = {

@@ -211,7 +211,8 @@ class Table {
     EXPECT_EQ(game.status(), 0) << game.errors();
   }
 
-  // Chooses the first ordinary topic on offer, so that a special one stays on offer.
+  // Chooses the first ordinary topic on offer (ordinaryTopic takes the last), passing over a
+  // special one, which stays on offer.
   void chooseOrdinary() { choose(g().topicQ1 <= 1000 ? 1 : g().topicQ2 <= 1000 ? 2 : 3); }
 
   // Half a second after the question came on screen, the first player answers it right. `rnd`
