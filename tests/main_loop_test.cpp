@@ -5,7 +5,8 @@
 // The loop of a question: the schedule of draws over whole games, the three topics on offer and
 // how a choice moves them up, the prompt naming the player who chooses, the buzz and answer keys
 // with their verdicts, the countdown's two time-outs, the round display at question 8, and keys
-// pressed while a message box is open.
+// pressed while a message box is open (tests/data/verdict_boxes_enter_space.scn closes them with
+// Enter and Space).
 #include <algorithm>
 #include <optional>
 #include <set>
@@ -623,15 +624,6 @@ TEST(MessageBoxes, KeysPressedWhileABoxIsOpenChangeNothing) {
   EXPECT_EQ(game.phase(), "Topic");
   EXPECT_EQ(g.lblr.caption(), "2");
   EXPECT_EQ(game.lines("phase \"Topic\"").size(), 2u);
-}
-
-TEST(MessageBoxes, EnterAndSpaceCloseABoxLikeOk) {
-  Game game;
-  toFirstQuestion(game, {"Ana", "Bo"}, "rnd 0.07 0.5");
-  game.play({"key p", "key 1", "key ENTER", "key SPACE", "wait 5"});
-  EXPECT_EQ(game.messages().size(), 2u);
-  EXPECT_EQ(game.phase(), "CTopic1");
-  EXPECT_EQ(game.g().lblP.caption(), "-2000");
 }
 
 TEST(Keys, EscapeEndsTheGameInEveryPhase) {
