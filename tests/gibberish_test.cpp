@@ -97,6 +97,19 @@ class Table : public testing_support::Table {
     at(49500);
     EXPECT_EQ(value(), after(49));
   }
+
+  // A second after a verdict at `verdict` that cost the value, the drain resumes from `before` to
+  // `after`, and a buzz opens the answer box again, empty, with twenty seconds to type.
+  void expectDrainResumes(std::int64_t verdict, const char* before, const char* after) {
+    at(verdict + 900);
+    EXPECT_EQ(value(), before);
+    at(verdict + 1100);
+    EXPECT_EQ(value(), after);
+    game.play({"key b"});
+    EXPECT_TRUE(g().txtGAnswer.visible() && g().txtGAnswer.enabled());
+    EXPECT_EQ(g().txtGAnswer.text(), "");
+    EXPECT_EQ(g().lblTimer.caption(), "20");
+  }
 };
 
 // One player, in the middle seat (key b), at the gibberish question 1001 on screen as question 3.
@@ -201,13 +214,7 @@ TEST_F(OnePlayerGibberish, TwentyTicksWithoutEnterCostTheValueAndTheQuestionGoes
   EXPECT_TRUE(g.tmrMonColor.enabled());
   EXPECT_EQ(t.game.phase(), "Question");
   EXPECT_TRUE(g.tmrTimer.enabled());
-  t.at(32900);
-  EXPECT_EQ(t.value(), "3800");
-  t.at(33100);
-  EXPECT_EQ(t.value(), "3700");
-  t.game.play({"key b"});
-  EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
-  EXPECT_EQ(g.lblTimer.caption(), "20");
+  t.expectDrainResumes(32000, "3800", "3700");
 }
 
 TEST_F(OnePlayerGibberish, EscapeInTheBoxEndsTheGame) {
@@ -398,16 +405,7 @@ TEST(GibberishTyping, NearMissesAreWrongCostTheValueAndTheDrainResumes) {
     EXPECT_TRUE(g.tmrTimer.enabled());
     EXPECT_TRUE(g.lblClue1.visible()) << "clues already shown stay shown";
     EXPECT_TRUE(t.game.lines("beep").empty());
-    // The drain resumes one second after the verdict.
-    t.at(14400);
-    EXPECT_EQ(t.value(), "3800");
-    t.at(14600);
-    EXPECT_EQ(t.value(), "3700");
-    // Another buzz is taken, with an empty box.
-    t.game.play({"key b"});
-    EXPECT_TRUE(g.txtGAnswer.visible() && g.txtGAnswer.enabled());
-    EXPECT_EQ(g.txtGAnswer.text(), "");
-    EXPECT_EQ(g.lblTimer.caption(), "20");
+    t.expectDrainResumes(13500, "3800", "3700");
   }
 }
 

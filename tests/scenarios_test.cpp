@@ -10,9 +10,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "sim/driver.h"
+#include "tests/support.h"
 
 namespace {
+
+using testing_support::Played;
+using testing_support::playScenario;
 
 std::string readFile(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -21,26 +24,13 @@ std::string readFile(const std::filesystem::path& p) {
   return s.str();
 }
 
-struct Played {
-  int status;
-  std::string transcript, errors;
-};
-
-Played play(const std::string& scenario, sim::Options options = {}) {
-  std::istringstream in(scenario);
-  std::ostringstream out, err;
-  sim::Driver driver(out, options);
-  const int status = driver.run(in, err);
-  return {status, out.str(), err.str()};
-}
-
 // A scenario's `expect` lines all hold, and where it has a transcript it gives that transcript.
 TEST(Scenarios, EveryExampleMeetsItsExpectationsAndGivesItsExpectedTranscript) {
   int checked = 0;
   for (const auto& entry : std::filesystem::directory_iterator(BRIVAZON_TEST_DATA)) {
     if (entry.path().extension() != ".scn") continue;
     SCOPED_TRACE(entry.path().filename().string());
-    const Played played = play(readFile(entry.path()));
+    const Played played = playScenario(readFile(entry.path()));
     EXPECT_EQ(played.status, 0) << played.errors;
     auto expected = entry.path();
     expected.replace_extension(".expected");
@@ -57,7 +47,8 @@ TEST(Scenarios, SkippingIdleTicksGivesTheSameTranscriptAsRunningEveryTick) {
     if (entry.path().extension() != ".scn") continue;
     SCOPED_TRACE(entry.path().filename().string());
     const std::string scenario = readFile(entry.path());
-    EXPECT_EQ(play(scenario).transcript, play(scenario, sim::Options{1, true}).transcript);
+    EXPECT_EQ(playScenario(scenario).transcript,
+              playScenario(scenario, sim::Options{1, true}).transcript);
   }
 }
 

@@ -91,6 +91,20 @@ class Game {
   int status_ = -1;
 };
 
+// A scenario played from its text as the runner reads it: its exit status, transcript and errors.
+struct Played {
+  int status;
+  std::string transcript, errors;
+};
+
+inline Played playScenario(const std::string& scenario, sim::Options options = {}) {
+  std::istringstream in(scenario);
+  std::ostringstream out, err;
+  sim::Driver driver(out, options);
+  const int status = driver.run(in, err);
+  return {status, out.str(), err.str()};
+}
+
 // Steps from start-up to the first topic choice: the count key, the names typed one by one
 // (an empty name closes its "Pas de nom!" box), the welcome card. `seats` queues the random
 // values for the two start-up presets first.
