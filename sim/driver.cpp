@@ -7,6 +7,7 @@
 
 #include <array>
 #include <charconv>
+#include <optional>
 #include <sstream>
 
 #include "game/brivazon.h"
@@ -188,8 +189,8 @@ struct Driver::CommandEntry {
   void (Driver::*run)(const Command&);
 };
 
-const std::array<Driver::CommandEntry, 8>& Driver::commands() {
-  static constexpr std::array<CommandEntry, 8> table{{
+const std::array<Driver::CommandEntry, 9>& Driver::commands() {
+  static constexpr std::array<CommandEntry, 9> table{{
       {"rnd", false, &Driver::rnd},
       {"start", false, &Driver::start},
       {"key", true, &Driver::key},
@@ -197,6 +198,7 @@ const std::array<Driver::CommandEntry, 8>& Driver::commands() {
       {"wait", true, &Driver::wait},
       {"ok", true, &Driver::ok},
       {"dump", true, &Driver::dumpCommand},
+      {"expect", true, &Driver::expect},
       {"close", true, &Driver::close},
   }};
   return table;
@@ -305,42 +307,65 @@ void Driver::readWhileBoxOpen(Box& box) {
   }
 }
 
-void Driver::dump() {
-  auto dumpForm = [this](const ui::Form& form) {
-    stamp();
-    out_ << form.name() << " visible=" << form.visible() << " back=" << colour(form.backColor())
-         << '\n';
+void Driver::describe(const std::function<void(const std::string&, const Properties&)>& line) {
+  auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
+  auto describeForm = [&](const ui::Form& form) {
+    const std::string f(form.name());
+    line(f, {{"visible", flag(form.visible())}, {"back", colour(form.backColor())}});
     for (const ui::Element* e : form.elements()) {
-      stamp();
-      out_ << form.name() << '.' << e->name();
+      Properties p;
       if (auto* label = dynamic_cast<const ui::Label*>(e))
-        out_ << " caption=" << quoted(label->caption());
+        p.emplace_back("caption", quoted(label->caption()));
       if (auto* box = dynamic_cast<const ui::TextBox*>(e))
-        out_ << " text=" << quoted(box->text()) << " visible=" << e->visible()
-             << " enabled=" << box->enabled();
+        p.insert(p.end(), {{"text", quoted(box->text())},
+                           {"visible", flag(e->visible())},
+                           {"enabled", flag(box->enabled())}});
       else
-        out_ << " visible=" << e->visible();
-      out_ << " left=" << number(e->left()) << " top=" << number(e->top())
-           << " width=" << number(e->width()) << " height=" << number(e->height())
-           << " back=" << colour(e->backColor()) << '\n';
+        p.emplace_back("visible", flag(e->visible()));
+      p.insert(p.end(), {{"left", number(e->left())},
+                         {"top", number(e->top())},
+                         {"width", number(e->width())},
+                         {"height", number(e->height())},
+                         {"back", colour(e->backColor())}});
+      line(f + '.' + std::string(e->name()), p);
     }
-    for (const ui::Timer* t : form.timers()) {
-      stamp();
-      out_ << form.name() << '.' << t->name() << " enabled=" << t->enabled()
-           << " interval=" << t->interval() << '\n';
-    }
-    for (const ui::VariableRef& v : form.variables()) {
-      stamp();
-      out_ << form.name() << '.' << v.name << '=';
-      if (v.integer)
-        out_ << *v.integer;
-      else
-        out_ << quoted(*v.text);
-      out_ << '\n';
-    }
+    for (const ui::Timer* t : form.timers())
+      line(f + '.' + std::string(t->name()),
+           {{"enabled", flag(t->enabled())}, {"interval", std::to_string(t->interval())}});
+    for (const ui::VariableRef& v : form.variables())
+      line(f + '.' + std::string(v.name),
+           {{"", v.integer ? std::to_string(*v.integer) : quoted(*v.text)}});
   };
-  dumpForm(frmGame());
-  if (ui::Form* black = brivazon_->frmBlackIfLoaded()) dumpForm(*black);
+  describeForm(frmGame());
+  if (ui::Form* black = brivazon_->frmBlackIfLoaded()) describeForm(*black);
+}
+
+void Driver::dump() {
+  describe([this](const std::string& who, const Properties& properties) {
+    stamp();
+    out_ << who;
+    for (const auto& [name, value] : properties) {
+      if (!name.empty()) out_ << ' ' << name;
+      out_ << '=' << value;
+    }
+    out_ << '\n';
+  });
+}
+
+void Driver::expect(const Command& c) {
+  const std::size_t equals = c.arg.find('=');
+  if (equals == std::string_view::npos) c.fail("'expect' takes ELEMENT.PROPERTY=VALUE");
+  const std::string name(c.arg.substr(0, equals));
+  std::optional<std::string> shown;
+  describe([&](const std::string& who, const Properties& properties) {
+    for (const auto& [property, value] : properties) {
+      const std::string full = property.empty() ? who : who + '.' + std::string(property);
+      if (!shown && (full == name || full.ends_with('.' + name))) shown = value;
+    }
+  });
+  if (!shown) c.fail("'expect' names nothing a dump shows: '" + name + "'");
+  if (*shown != c.arg.substr(equals + 1))
+    c.fail("expected " + std::string(c.arg) + ", the game shows " + *shown);
 }
 
 void Driver::messageBoxOpened(std::string_view title, std::string_view text) {

@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "ui/headless/headless_platform.h"
@@ -123,7 +124,7 @@ class Driver : private ui::headless::Observer {
   // The commands, one function each, found by name in one table.
   struct Command;
   struct CommandEntry;
-  static const std::array<CommandEntry, 8>& commands();
+  static const std::array<CommandEntry, 9>& commands();
   void rnd(const Command& c);
   void start(const Command& c);
   void key(const Command& c);
@@ -131,8 +132,15 @@ class Driver : private ui::headless::Observer {
   void wait(const Command& c);
   void ok(const Command& c);
   void dumpCommand(const Command& c);
+  // `expect ELEMENT.PROPERTY=VALUE`: one property as `dump` writes it, checked without a word;
+  // the element may be a timer or a variable, named with its window's name in front or not.
+  void expect(const Command& c);
   void close(const Command& c);
   void readWhileBoxOpen(Box& box);
+  // What `dump` shows, a line at a time: who it is about ("frmGame", "frmGame.lblQ") and its
+  // properties as they are written; a variable's value stands under an empty property name.
+  using Properties = std::vector<std::pair<std::string_view, std::string>>;
+  void describe(const std::function<void(const std::string&, const Properties&)>& line);
   void stamp();
 
   void messageBoxOpened(std::string_view title, std::string_view text) override;

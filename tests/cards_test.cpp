@@ -42,6 +42,36 @@ void playToFinalRound(Game& game) {
   }
 }
 
+// Two players up to question 3's topic choice, which offers the gibberish question 1001 as
+// topic 3: presets 4 and 19; questions 1 and 2: left seat, draws 11 and 15; question 3: left
+// seat, draw 1001.
+void offerGibberishAtQuestion3(Game& game) {
+  game.play(testing_support::toFirstTopic({"Ana", "Bo"}, "rnd 0.1 0.5 0.2 0.3 0.2 0.4 0.2 0.0"));
+  playOrdinaryQuestion(game);
+  playOrdinaryQuestion(game);
+  ASSERT_EQ(game.g().lblr.caption(), "3");
+  ASSERT_EQ(game.g().topicQ3, 1001);
+}
+
+// A special question's card, its topic chosen at `k`: once the slide is over (300 ms after the
+// key) the title replaces the captions where the slide left them, for two more pauses of two
+// seconds each, and then the card hands the question back.
+void expectTitleHeld(Game& game, std::int64_t k, const char* word, const char* number) {
+  for (int pause = 1; pause <= 2; ++pause) {
+    game.play({"wait " + std::to_string(k + 300 + 2000 * pause - game.now())});
+    SCOPED_TRACE("pause " + std::to_string(pause));
+    ASSERT_NE(game.card(), nullptr);
+    EXPECT_EQ(game.card()->lblQLabel.caption(), word);
+    EXPECT_EQ(game.card()->lblQNumber.caption(), number);
+    EXPECT_EQ(game.card()->lblQLabel.top(), 2400);
+    EXPECT_EQ(game.card()->lblQNumber.left(), 4050);
+    EXPECT_EQ(game.card()->slideStep, pause);
+    EXPECT_FALSE(game.card()->tmrSlide.enabled());
+    EXPECT_EQ(game.phase(), "Topic");
+  }
+  expectHandBackAt(game, k + 6300);
+}
+
 TEST(WelcomeCard, TheLineTravelsUpDownAndBackThenHandsBackAboutTwoAndAHalfSecondsLater) {
   Game game;
   // The last Enter comes at 300 and shows the card at once.
@@ -200,13 +230,7 @@ TEST(QuestionCards, AnOrdinaryCardHandsBackAfterThirtySlideTicksAndOnePause) {
 
 TEST(QuestionCards, AGibberishCardHoldsItsTitleForTwoMorePauses) {
   Game game;
-  // Presets 4 and 19; question 1: left seat, draw 11; question 2: left seat, draw 15;
-  // question 3: left seat, draw 1001 as the third topic.
-  game.play(testing_support::toFirstTopic({"Ana", "Bo"}, "rnd 0.1 0.5 0.2 0.3 0.2 0.4 0.2 0.0"));
-  playOrdinaryQuestion(game);
-  playOrdinaryQuestion(game);
-  ASSERT_EQ(game.g().lblr.caption(), "3");
-  ASSERT_EQ(game.g().topicQ3, 1001);
+  ASSERT_NO_FATAL_FAILURE(offerGibberishAtQuestion3(game));
   ASSERT_EQ(game.g().lblTopic3.caption(), "Ce ne peut pas être correct !");
   const std::int64_t k = game.now();
   game.play({"key 3", "wait 300"});
@@ -214,19 +238,7 @@ TEST(QuestionCards, AGibberishCardHoldsItsTitleForTwoMorePauses) {
   EXPECT_EQ(game.card()->lblQLabel.caption(), "Question");
   EXPECT_EQ(game.card()->lblQNumber.caption(), "3");
   EXPECT_EQ(game.g().lblG.caption(), "1");
-  for (int pause = 1; pause <= 2; ++pause) {
-    game.play({"wait " + std::to_string(k + 300 + 2000 * pause - game.now())});
-    SCOPED_TRACE("pause " + std::to_string(pause));
-    ASSERT_NE(game.card(), nullptr);
-    EXPECT_EQ(game.card()->lblQLabel.caption(), "Question De");
-    EXPECT_EQ(game.card()->lblQNumber.caption(), "Baragouin");
-    // The title replaces the captions where the slide left them.
-    EXPECT_EQ(game.card()->lblQLabel.top(), 2400);
-    EXPECT_EQ(game.card()->lblQNumber.left(), 4050);
-    EXPECT_EQ(game.card()->slideStep, pause);
-    EXPECT_EQ(game.phase(), "Topic");
-  }
-  expectHandBackAt(game, k + 6300);
+  expectTitleHeld(game, k, "Question De", "Baragouin");
   EXPECT_TRUE(game.g().tmrTimer.enabled());
 }
 
@@ -246,15 +258,7 @@ TEST(QuestionCards, TheFinalCardHoldsItsTitleForTwoMorePausesAndStartsNoCountdow
   EXPECT_EQ(game.card()->lblQLabel.caption(), "Question");
   EXPECT_EQ(game.card()->lblQNumber.caption(), "15");
   EXPECT_EQ(game.card()->lblQNumber.left(), 4050);
-  for (int pause = 1; pause <= 2; ++pause) {
-    game.play({"wait " + std::to_string(k + 300 + 2000 * pause - game.now())});
-    SCOPED_TRACE("pause " + std::to_string(pause));
-    ASSERT_NE(game.card(), nullptr);
-    EXPECT_EQ(game.card()->lblQLabel.caption(), "Attaque de");
-    EXPECT_EQ(game.card()->lblQNumber.caption(), "Brivazon");
-    EXPECT_EQ(game.phase(), "Topic");
-  }
-  expectHandBackAt(game, k + 6300);
+  expectTitleHeld(game, k, "Attaque de", "Brivazon");
   EXPECT_TRUE(game.g().visible());
   EXPECT_FALSE(game.g().tmrTimer.enabled());
   EXPECT_TRUE(game.g().tmrPost.enabled());
@@ -286,15 +290,11 @@ TEST(QuestionCards, QuestionEightShowsTheRoundTwoCard) {
 
 TEST(QuestionCards, AGibberishQuestionChosenAtQuestionEightReplacesTheRoundCard) {
   Game game;
-  // Presets 4 and 19; questions 1 and 2: left seat, draws 11 and 15; question 3: draw 1001.
-  game.play(testing_support::toFirstTopic({"Ana", "Bo"}, "rnd 0.1 0.5 0.2 0.3 0.2 0.4 0.2 0.0"));
-  playOrdinaryQuestion(game);
-  playOrdinaryQuestion(game);
-  ASSERT_EQ(game.g().topicQ3, 1001);
+  ASSERT_NO_FATAL_FAILURE(offerGibberishAtQuestion3(game));
   // Topic 2 is played; the gibberish topic moves up to the second place and stays on offer.
   game.play({"key 2"});
-  testing_support::waitForPhase(game, "Question");
-  game.play({"key q", "key " + game.g().answerKey.value(), "ok", "wait 5"});
+  testing_support::toQuestion(game);
+  game.play(testing_support::answerRight(game.g()));
   for (int q = 4; q <= 7; ++q)
     playOrdinaryQuestion(game);
   ASSERT_EQ(game.g().lblr.caption(), "8");
@@ -303,15 +303,7 @@ TEST(QuestionCards, AGibberishQuestionChosenAtQuestionEightReplacesTheRoundCard)
   game.play({"key 2", "wait 300"});
   EXPECT_EQ(game.card()->lblQLabel.caption(), "Rond");
   EXPECT_EQ(game.card()->lblQNumber.caption(), "2");
-  for (int pause = 1; pause <= 2; ++pause) {
-    game.play({"wait " + std::to_string(k + 300 + 2000 * pause - game.now())});
-    SCOPED_TRACE("pause " + std::to_string(pause));
-    EXPECT_EQ(game.card()->lblQLabel.caption(), "Question De");
-    EXPECT_EQ(game.card()->lblQNumber.caption(), "Baragouin");
-    EXPECT_EQ(game.card()->lblQNumber.left(), 4050);
-    EXPECT_FALSE(game.card()->tmrSlide.enabled());
-  }
-  expectHandBackAt(game, k + 6300);
+  expectTitleHeld(game, k, "Question De", "Baragouin");
   EXPECT_EQ(game.g().questionId, 1001);
 }
 

@@ -25,8 +25,6 @@
 
 namespace {
 
-using testing_support::Game;
-using testing_support::toFirstTopic;
 using namespace testing_support;
 
 const std::string kEnd = "Brivazon!|Jeu-fin!";
@@ -57,14 +55,10 @@ class Final : public testing_support::Table {
   void toFinal(const std::vector<std::string>& names, const std::string& draws) {
     ASSERT_NO_FATAL_FAILURE(seat(names));
     for (int q = 1; q <= 14; ++q) {
-      ASSERT_EQ(game.phase(), "CTopic1");
-      int k = g().topicQ1 <= 1000 ? 1 : g().topicQ2 <= 1000 ? 2 : 3;
-      ASSERT_NO_FATAL_FAILURE(choose(k));
+      ASSERT_NO_FATAL_FAILURE(chooseOrdinary());
       // The last answer starts question 15: its prompted seat, then the categories 1, 2, 3.
-      if (q == 14) game.play({"rnd 0 0.1 0.4 0.9"});
-      game.play({"wait 500", "key " + seats[0], "key " + g().answerKey.value(), "ok", "wait 10"});
+      ASSERT_NO_FATAL_FAILURE(answerRight(q == 14 ? "0 0.1 0.4 0.9" : ""));
     }
-    ASSERT_EQ(game.phase(), "CTopic1");
     ASSERT_EQ(g().lblTopic1.caption(), "Les personnes importants");
     scoreBefore = (names.size() == 1 ? g().lblB : g().lblQ).caption();
     game.play({draws});
@@ -269,10 +263,7 @@ TEST(FinalRound, ABuzzBeforeTheFirstFlashCosts500) {
   EXPECT_EQ(g.tmrMonColor.interval(), 1000);
   EXPECT_EQ(g.lblQNumber.caption(), "0");
   EXPECT_EQ(g.finalWord, 5);
-  f.at(1400);
-  EXPECT_EQ(g.lblB.backColor(), kRed);
-  f.at(1600);
-  EXPECT_EQ(g.lblB.backColor(), kScoreRest);
+  expectColoursRestAt(f.game, f.shownAt + 1500, {{&g.lblB, kRed}});
   EXPECT_TRUE(f.game.lines("beep").empty());
 }
 
@@ -304,10 +295,7 @@ TEST(FinalRound, ARightBuzzWinsAndCountsAWrongOneCostsAndColoursFadeAfterOneSeco
   EXPECT_EQ(g.lblQNumber.caption(), "1");
   EXPECT_EQ(g.finalWord, 8);
   EXPECT_EQ(g.tmrMonColor.interval(), 1000);
-  f.at(2500);
-  EXPECT_EQ(g.lblP.backColor(), kGreen);
-  f.at(2700);
-  EXPECT_EQ(g.lblP.backColor(), kScoreRest);
+  expectColoursRestAt(f.game, f.shownAt + 2600, {{&g.lblP, kGreen}});
   EXPECT_EQ(g.lblBrivazon.caption(), kEnglish1[7]);
 
   f.at(3100, {"key q", "key b"});
@@ -318,11 +306,7 @@ TEST(FinalRound, ARightBuzzWinsAndCountsAWrongOneCostsAndColoursFadeAfterOneSeco
   EXPECT_EQ(g.lblQNumber.caption(), "1");
   EXPECT_EQ(g.finalWord, 8);
   EXPECT_EQ(g.tmrMonColor.interval(), 1000);
-  f.at(4000);
-  EXPECT_EQ(g.lblQ.backColor(), kRed);
-  f.at(4200);
-  EXPECT_EQ(g.lblQ.backColor(), kScoreRest);
-  EXPECT_EQ(g.lblB.backColor(), kScoreRest);
+  expectColoursRestAt(f.game, f.shownAt + 4100, {{&g.lblQ, kRed}, {&g.lblB, kRed}});
   EXPECT_EQ(f.game.lines("beep").size(), 1u);
 }
 

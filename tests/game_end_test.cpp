@@ -58,85 +58,60 @@ void expectEnded(Game& game) {
   EXPECT_EQ(all[all.size() - 3], "msgbox \"Brivazon!\" \"Jeu-fin!\"");
 }
 
-TEST(GameEnd, OnePlayerIsToldTheMiddleScore) {
-  for (const char* score : {"4500", "0", "-3000"}) {
-    SCOPED_TRACE(score);
-    Game game;
-    playToEnd(game, {"Ana"}, {"700", score, "900"});
-    EXPECT_EQ(endMessages(game), (std::vector<std::string>{
-                                     "Brivazon!|Jeu-fin!",
-                                     std::string("Brivazon!|Tu as gagné ") + score + " points."}));
-    expectEnded(game);
-  }
-}
-
-TEST(GameEnd, TwoPlayersTheHigherOfLeftAndRightWins) {
+// One player is told the middle score; two or three are told who won, or who tied at the top,
+// by the names they typed (a default name for one left empty).
+TEST(GameEnd, TheResultNamesTheWinnerOrTheTieOfTheSeatsInPlay) {
   struct Case {
+    std::vector<std::string> names;
     Scores s;
     const char* text;
   };
+  const std::vector<std::string> one{"Ana"}, two{"Ana", "Bo"}, three{"Ana", "Bo", "Cy"};
   const Case cases[] = {
-      {{"500", "9000", "1000"}, "Bo a gagné! Il avait 1000 points."},
-      {{"3000", "9000", "-1000"}, "Ana a gagné! Il avait 3000 points."},
-      {{"-500", "0", "-2000"}, "Ana a gagné! Il avait -500 points."},
-      {{"-4000", "0", "-2000"}, "Bo a gagné! Il avait -2000 points."},
+      {one, {"700", "4500", "900"}, "Tu as gagné 4500 points."},
+      {one, {"700", "0", "900"}, "Tu as gagné 0 points."},
+      {one, {"700", "-3000", "900"}, "Tu as gagné -3000 points."},
+      // Two players: the higher of left and right; the middle score is not in play.
+      {two, {"500", "9000", "1000"}, "Bo a gagné! Il avait 1000 points."},
+      {two, {"3000", "9000", "-1000"}, "Ana a gagné! Il avait 3000 points."},
+      {two, {"-500", "0", "-2000"}, "Ana a gagné! Il avait -500 points."},
+      {two, {"-4000", "0", "-2000"}, "Bo a gagné! Il avait -2000 points."},
       // Equal scores: the tie, with the shared score.
-      {{"2000", "9000", "2000"}, "Vous avez attaché avec 2000 points."},
-      {{"-1000", "0", "-1000"}, "Vous avez attaché avec -1000 points."},
-      {{"0", "500", "0"}, "Vous avez attaché avec 0 points."},
+      {two, {"2000", "9000", "2000"}, "Vous avez attaché avec 2000 points."},
+      {two, {"-1000", "0", "-1000"}, "Vous avez attaché avec -1000 points."},
+      {two, {"0", "500", "0"}, "Vous avez attaché avec 0 points."},
       // Compared by their whole part, shown as the boxes show them.
-      {{"1000.75", "0", "1000"}, "Vous avez attaché avec 1000.75 points."},
-      {{"999.5", "0", "1000"}, "Bo a gagné! Il avait 1000 points."},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    Game game;
-    playToEnd(game, {"Ana", "Bo"}, c.s);
-    EXPECT_EQ(endMessages(game),
-              (std::vector<std::string>{"Brivazon!|Jeu-fin!", std::string("Brivazon!|") + c.text}));
-    expectEnded(game);
-  }
-}
-
-TEST(GameEnd, ThreePlayersOneWinnerOrATieOfTwoAtTheTop) {
-  struct Case {
-    Scores s;
-    const char* text;
-  };
-  const Case cases[] = {
-      {{"3000", "1000", "2000"}, "Ana a gagné! Il avait 3000 points."},
-      {{"1000", "3000", "2000"}, "Bo a gagné! Il avait 3000 points."},
-      {{"1000", "2000", "3000"}, "Cy a gagné! Il avait 3000 points."},
-      {{"-1000", "-3000", "-1000"}, "Cy Ana ont attaché avec -1000 points."},
+      {two, {"1000.75", "0", "1000"}, "Vous avez attaché avec 1000.75 points."},
+      {two, {"999.5", "0", "1000"}, "Bo a gagné! Il avait 1000 points."},
+      // Three players: one winner, or a tie of two at the top.
+      {three, {"3000", "1000", "2000"}, "Ana a gagné! Il avait 3000 points."},
+      {three, {"1000", "3000", "2000"}, "Bo a gagné! Il avait 3000 points."},
+      {three, {"1000", "2000", "3000"}, "Cy a gagné! Il avait 3000 points."},
+      {three, {"-1000", "-3000", "-1000"}, "Cy Ana ont attaché avec -1000 points."},
       // A tie at the bottom does not hide the winner.
-      {{"500", "500", "1500"}, "Cy a gagné! Il avait 1500 points."},
-      {{"-500", "-2000", "-2000"}, "Ana a gagné! Il avait -500 points."},
+      {three, {"500", "500", "1500"}, "Cy a gagné! Il avait 1500 points."},
+      {three, {"-500", "-2000", "-2000"}, "Ana a gagné! Il avait -500 points."},
       // Two at the top: left-middle, middle-right, right-left.
-      {{"2000", "2000", "1000"}, "Ana Bo ont attaché avec 2000 points."},
-      {{"1000", "2000", "2000"}, "Bo Cy ont attaché avec 2000 points."},
-      {{"2000", "1000", "2000"}, "Cy Ana ont attaché avec 2000 points."},
-      {{"0", "-500", "0"}, "Cy Ana ont attaché avec 0 points."},
+      {three, {"2000", "2000", "1000"}, "Ana Bo ont attaché avec 2000 points."},
+      {three, {"1000", "2000", "2000"}, "Bo Cy ont attaché avec 2000 points."},
+      {three, {"2000", "1000", "2000"}, "Cy Ana ont attaché avec 2000 points."},
+      {three, {"0", "-500", "0"}, "Cy Ana ont attaché avec 0 points."},
       // All three equal.
-      {{"1500", "1500", "1500"}, "Vous avez attaché avec 1500 points."},
-      {{"-500", "-500", "-500"}, "Vous avez attaché avec -500 points."},
+      {three, {"1500", "1500", "1500"}, "Vous avez attaché avec 1500 points."},
+      {three, {"-500", "-500", "-500"}, "Vous avez attaché avec -500 points."},
+      // The names are the seats' names as typed, or their defaults.
+      {{"", "Jean Édouard", ""},
+       {"1000", "2500", "2500"},
+       "Jean Édouard Pierre ont attaché avec 2500 points."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     Game game;
-    playToEnd(game, {"Ana", "Bo", "Cy"}, c.s);
+    playToEnd(game, c.names, c.s);
     EXPECT_EQ(endMessages(game),
               (std::vector<std::string>{"Brivazon!|Jeu-fin!", std::string("Brivazon!|") + c.text}));
     expectEnded(game);
   }
-}
-
-TEST(GameEnd, TheNamesAreTheSeatsNamesAsTyped) {
-  Game game;
-  playToEnd(game, {"", "Jean Édouard", ""}, {"1000", "2500", "2500"});
-  ASSERT_EQ(game.messages().size(), 4u);
-  EXPECT_EQ(game.messages()[2], "Brivazon!|Jeu-fin!");
-  EXPECT_EQ(game.messages()[3], "Brivazon!|Jean Édouard Pierre ont attaché avec 2500 points.");
-  expectEnded(game);
 }
 
 TEST(GameEnd, TheGameGoesOnUntilTheWordCountExceedsNine) {

@@ -4,7 +4,8 @@
 
 // The opening of a game: the player-count key, the count badges shrinking away, the name
 // prompts sliding in over the name box, the names typed (or left empty and replaced by a
-// default name) landing on the seats in play, and Escape in the name box.
+// default name) landing on the seats in play, and Escape in the name box. The scenarios
+// tests/data/count_key_twice.scn and name_*.scn check more of it with `expect` lines.
 #include <string>
 #include <vector>
 
@@ -14,10 +15,16 @@ namespace {
 
 using testing_support::Game;
 
-// Where a badge stands, as "left,top,width,height".
+std::string n(float v) {
+  return std::to_string(static_cast<int>(v));
+}
+
+// Where an element stands, as "left,top", and with its size, as "left,top,width,height".
+std::string place(const ui::Element& e) {
+  return n(e.left()) + "," + n(e.top());
+}
 std::string box(const ui::Element& e) {
-  auto n = [](float v) { return std::to_string(static_cast<int>(v)); };
-  return n(e.left()) + "," + n(e.top()) + "," + n(e.width()) + "," + n(e.height());
+  return place(e) + "," + n(e.width()) + "," + n(e.height());
 }
 
 TEST(PlayerCount, AnyOtherKeyOnlyHidesTheQuestionAndACountKeyStillStartsTheGame) {
@@ -43,20 +50,6 @@ TEST(PlayerCount, AnyOtherKeyOnlyHidesTheQuestionAndACountKeyStillStartsTheGame)
   EXPECT_FALSE(game.g().lblPNumber.visible());
   EXPECT_TRUE(game.g().txtInput.visible());
   EXPECT_EQ(game.lines("phase"), (std::vector<std::string>{"phase \"PNumber\"", "phase \"Name\""}));
-}
-
-TEST(PlayerCount, ASecondCountKeyDoesNothing) {
-  Game game;
-  game.play({"start", "key 2", "wait 5", "key 3", "key 1"});
-  EXPECT_EQ(game.g().playerCount, 2);
-  EXPECT_EQ(game.g().curPlayer, 1);
-  EXPECT_FALSE(game.g().tmrP3Anim.enabled());
-  EXPECT_FALSE(game.g().tmrP1Anim.enabled());
-  game.play({"wait 300", "type Ana", "key ENTER", "wait 300", "type Bo", "key ENTER"});
-  EXPECT_EQ(game.g().lblName10.caption(), "Ana");
-  EXPECT_EQ(game.g().lblName30.caption(), "Bo");
-  EXPECT_FALSE(game.g().lblB.visible());
-  EXPECT_EQ(game.phase(), "Intro");
 }
 
 TEST(PlayerCount, TheChosenBadgeShrinksFirstThenTheOtherTwoTogether) {
@@ -129,55 +122,46 @@ TEST(PlayerCount, TheChosenBadgeShrinksFirstThenTheOtherTwoTogether) {
   }
 }
 
+// The first prompt drops from above, the second comes in from the left and the third from the
+// right; each shows the name box once it comes to rest, and the Enter that follows hides both.
 TEST(NamePrompts, EachPromptSlidesToItsRestingPlaceAndThenShowsTheNameBox) {
   Game game;
-  // Key at 0; the badges are gone at 120; the first prompt moves from 130 on.
-  game.play({"start", "key 3", "wait 240"});
-  EXPECT_EQ(game.g().lblName1.top(), 1900);
-  EXPECT_FALSE(game.g().txtInput.visible());
-  EXPECT_TRUE(game.g().tmrName1.enabled());
-  game.play({"wait 10"});  // 13th tick
-  EXPECT_EQ(game.g().lblName1.top(), 2100);
-  EXPECT_EQ(game.g().lblName1.left(), 4200);
-  EXPECT_TRUE(game.g().txtInput.visible());
-  EXPECT_FALSE(game.g().tmrName1.enabled());
-  game.play({"wait 200"});
-  EXPECT_EQ(game.g().lblName1.top(), 2100);
-  EXPECT_TRUE(game.g().lblName1.visible());
-
-  // The first Enter hides the box and its prompt and starts the second prompt from the left.
-  game.play({"type Ana", "key ENTER"});
-  EXPECT_FALSE(game.g().txtInput.visible());
-  EXPECT_FALSE(game.g().lblName1.visible());
-  EXPECT_EQ(game.g().txtInput.text(), "");
-  EXPECT_TRUE(game.g().tmrName2.enabled());
-  game.play({"wait 270"});  // 27 ticks: 4150
-  EXPECT_EQ(game.g().lblName2.left(), 4150);
-  EXPECT_FALSE(game.g().txtInput.visible());
-  game.play({"wait 10"});  // 28th tick
-  EXPECT_EQ(game.g().lblName2.left(), 4350);
-  EXPECT_EQ(game.g().lblName2.top(), 1950);
-  EXPECT_TRUE(game.g().txtInput.visible());
-  EXPECT_FALSE(game.g().tmrName2.enabled());
-  game.play({"wait 100"});
-  EXPECT_EQ(game.g().lblName2.left(), 4350);
-
-  // The third prompt comes in from the right and stops exactly on 4200.
-  game.play({"type Bo", "key ENTER"});
-  EXPECT_FALSE(game.g().lblName2.visible());
-  EXPECT_TRUE(game.g().tmrName3.enabled());
-  game.play({"wait 260"});  // 26 ticks: 4400
-  EXPECT_EQ(game.g().lblName3.left(), 4400);
-  EXPECT_FALSE(game.g().txtInput.visible());
-  game.play({"wait 10"});  // 27th tick
-  EXPECT_EQ(game.g().lblName3.left(), 4200);
-  EXPECT_EQ(game.g().lblName3.top(), 1950);
-  EXPECT_TRUE(game.g().txtInput.visible());
-  EXPECT_FALSE(game.g().tmrName3.enabled());
+  game.play({"start", "key 3"});
+  auto& g = game.g();
+  struct Slide {
+    std::vector<sim::Step> steps;  // up to a tick before the prompt comes to rest
+    ui::Label& prompt;
+    ui::Timer& timer;
+    std::string before, rest;  // where it stands a tick before it comes to rest, and at rest
+  };
+  const Slide slides[] = {
+      // Key at 0; the badges are gone at 120; the first prompt moves from 130 on.
+      {{"wait 240"}, g.lblName1, g.tmrName1, "4200,1900", "4200,2100"},
+      {{"type Ana", "key ENTER", "wait 270"}, g.lblName2, g.tmrName2, "4150,1950", "4350,1950"},
+      {{"type Bo", "key ENTER", "wait 260"}, g.lblName3, g.tmrName3, "4400,1950", "4200,1950"},
+  };
+  for (const Slide& s : slides) {
+    SCOPED_TRACE(s.prompt.name());
+    game.play(s.steps);
+    EXPECT_EQ(place(s.prompt), s.before);
+    EXPECT_TRUE(s.timer.enabled());
+    EXPECT_FALSE(g.txtInput.visible());
+    EXPECT_EQ(g.txtInput.text(), "");
+    if (&s != slides) {
+      EXPECT_FALSE((&s - 1)->prompt.visible());
+    }
+    game.play({"wait 10"});
+    EXPECT_EQ(place(s.prompt), s.rest);
+    EXPECT_TRUE(g.txtInput.visible());
+    EXPECT_FALSE(s.timer.enabled());
+    game.play({"wait 100"});
+    EXPECT_EQ(place(s.prompt), s.rest);
+    EXPECT_TRUE(s.prompt.visible());
+  }
 
   // The last Enter swaps the windows within the key press.
   game.play({"type Cy", "key ENTER"});
-  EXPECT_FALSE(game.g().lblName3.visible());
+  EXPECT_FALSE(g.lblName3.visible());
   EXPECT_EQ(game.phase(), "Intro");
   EXPECT_FALSE(game.g().visible());
   ASSERT_NE(game.card(), nullptr);
@@ -187,33 +171,6 @@ TEST(NamePrompts, EachPromptSlidesToItsRestingPlaceAndThenShowsTheNameBox) {
   EXPECT_EQ(tail[tail.size() - 4], "phase \"Intro\"");
   EXPECT_EQ(tail[tail.size() - 3], "hide frmGame");
   EXPECT_EQ(tail[tail.size() - 2], "show frmBlack");
-}
-
-TEST(NamePrompts, WithTwoPlayersTheSecondPromptComesFromTheLeftAndTheThirdNeverMoves) {
-  Game game;
-  game.play({"start", "key 2", "wait 300", "type Ana", "key ENTER", "wait 280"});
-  EXPECT_EQ(game.g().lblName2.left(), 4350);
-  EXPECT_TRUE(game.g().txtInput.visible());
-  EXPECT_EQ(game.g().lblName3.left(), 9600);
-  EXPECT_FALSE(game.g().tmrName3.enabled());
-  game.play({"type Bo", "key ENTER", "wait 500"});
-  EXPECT_EQ(game.g().lblName3.left(), 9600);
-  EXPECT_EQ(game.g().lblName3.top(), 1950);
-}
-
-TEST(NamePrompts, KeysPressedBeforeTheNameBoxShowsAreLost) {
-  Game game;
-  game.play({"start", "key 2", "wait 200", "type Ana", "key ENTER", "key 3"});
-  EXPECT_FALSE(game.g().txtInput.visible());
-  EXPECT_EQ(game.g().txtInput.text(), "");
-  EXPECT_EQ(game.g().curPlayer, 1);
-  EXPECT_EQ(game.g().playerCount, 2);
-  game.play({"wait 50"});
-  EXPECT_TRUE(game.g().txtInput.visible());
-  EXPECT_EQ(game.g().txtInput.text(), "");
-  game.play({"type Bo", "key ENTER"});
-  EXPECT_EQ(game.g().lblName10.caption(), "Bo");
-  EXPECT_TRUE(game.messages().empty());
 }
 
 // One player sits in the middle, two left and right, three from left to right; an empty name
@@ -256,25 +213,6 @@ TEST(Names, EachNameLandsOnItsSeatOrGetsItsSeatsDefault) {
     }
     EXPECT_EQ(game.messages(), c.boxes);
   }
-}
-
-TEST(Names, TheDefaultNameLandsOnlyAfterItsBoxIsClosed) {
-  Game game;
-  game.play({"start", "key 2", "wait 300", "key ENTER",
-             [](sim::Driver& d) {
-               // The box is open: the tag is not written yet and the next prompt waits.
-               EXPECT_EQ(d.frmGame().lblName10.caption(), "");
-               EXPECT_FALSE(d.frmGame().lblName10.visible());
-               EXPECT_FALSE(d.frmGame().tmrName2.enabled());
-               EXPECT_FALSE(d.frmGame().txtInput.visible());
-             },
-             "ok"});
-  EXPECT_EQ(game.g().lblName10.caption(), "Oiseau");
-  EXPECT_TRUE(game.g().lblName10.visible());
-  EXPECT_TRUE(game.g().lblQ.visible());
-  EXPECT_TRUE(game.g().tmrName2.enabled());
-  EXPECT_EQ(game.g().curPlayer, 2);
-  EXPECT_EQ(game.g().txtInput.text(), "");
 }
 
 TEST(Names, ANameIsKeptExactlyAsTyped) {

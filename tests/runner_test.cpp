@@ -16,22 +16,10 @@
 #include "support.h"
 
 using testing_support::Game;
+using testing_support::Played;
+using testing_support::playScenario;
 
 namespace {
-
-struct Outcome {
-  int status;
-  std::string transcript;
-  std::string errors;
-};
-
-Outcome run(const std::string& scenario, sim::Options options = {}) {
-  std::istringstream in(scenario);
-  std::ostringstream out, err;
-  sim::Driver driver(out, options);
-  const int status = driver.run(in, err);
-  return {status, out.str(), err.str()};
-}
 
 TEST(Runner, RefusesABadLineWithItsNumberAndRunsNothingAfterIt) {
   const std::vector<std::pair<std::string, std::string>> cases{
@@ -44,12 +32,15 @@ TEST(Runner, RefusesABadLineWithItsNumberAndRunsNothingAfterIt) {
       {"key 1\n", "line 1: 'key' before 'start'\n"},
       {"start\nstart\n", "line 2: 'start' twice\n"},
       {"start\nok\n", "line 2: 'ok' with no message box open\n"},
+      {"start\nexpect playerCount=1\n", "line 2: expected playerCount=1, the game shows 0\n"},
+      {"start\nexpect lblQ.left\n", "line 2: 'expect' takes ELEMENT.PROPERTY=VALUE\n"},
+      {"start\nexpect lblQ.size=1\n", "line 2: 'expect' names nothing a dump shows: 'lblQ.size'\n"},
       // A name left empty opens a box; typing is not allowed while it is open.
       {"start\nkey 1\nwait 300\nkey ENTER\ntype Ana\n",
        "line 5: 'type' while a message box is open\n"},
   };
   for (const auto& [scenario, error] : cases) {
-    const Outcome o = run(scenario);
+    const Played o = playScenario(scenario);
     EXPECT_EQ(o.status, 2) << scenario;
     EXPECT_EQ(o.errors, error) << scenario;
     EXPECT_EQ(o.transcript.find("idle"), std::string::npos) << scenario;
@@ -58,9 +49,9 @@ TEST(Runner, RefusesABadLineWithItsNumberAndRunsNothingAfterIt) {
 }
 
 TEST(Runner, StopsAtTheEndOrSaysIdleWhenTheInputRunsOut) {
-  EXPECT_EQ(run("start\nwait 20\n").transcript,
+  EXPECT_EQ(playScenario("start\nwait 20\n").transcript,
             "[0] phase \"PNumber\"\n[0] show frmGame\n[20] idle\n");
-  const Outcome ended = run("start\nkey ESC\nwait 5\nbogus\n");
+  const Played ended = playScenario("start\nkey ESC\nwait 5\nbogus\n");
   EXPECT_EQ(ended.status, 0);
   EXPECT_EQ(ended.transcript, "[0] phase \"PNumber\"\n[0] show frmGame\n[0] end\n");
   EXPECT_EQ(ended.errors, "");
@@ -76,7 +67,7 @@ TEST(Runner, AMessageBoxTakesOnlyItsOwnKeysAndTheCloseButton) {
     EXPECT_EQ(game.phase(), "Intro") << closer;
     EXPECT_EQ(game.g().lblName20.caption(), "Fleure") << closer;
   }
-  const Outcome closed = run(toBox + "close\nwait 10\n");
+  const Played closed = playScenario(toBox + "close\nwait 10\n");
   EXPECT_EQ(closed.status, 0);
   EXPECT_NE(closed.transcript.find("[300] end\n"), std::string::npos);
   EXPECT_EQ(closed.transcript.find("Intro"), std::string::npos);
@@ -137,10 +128,10 @@ TEST(Runner, TheInventoryIsJsonNamingEveryElementOfBothWindowsWithItsPlace) {
 
 TEST(Runner, TheSeedFixesTheDrawsThatNoQueuedValueFixes) {
   const std::string scenario = "start\ndump\n";
-  EXPECT_EQ(run(scenario, {5}).transcript, run(scenario, {5}).transcript);
+  EXPECT_EQ(playScenario(scenario, {5}).transcript, playScenario(scenario, {5}).transcript);
   bool differs = false;
   for (std::uint32_t seed = 2; seed < 10 && !differs; ++seed)
-    differs = run(scenario, {seed}).transcript != run(scenario, {1}).transcript;
+    differs = playScenario(scenario, {seed}).transcript != playScenario(scenario, {1}).transcript;
   EXPECT_TRUE(differs);
 }
 

@@ -60,24 +60,14 @@ TEST(StartUp, ThePresetTopicsDifferAndStayInTheRegularPool) {
 
 TEST(StartUp, AScoreChangeFlashesAndAllThreeBoxesRestTwoSecondsLater) {
   Game game;
-  game.play({"start",
-             [](sim::Driver& d) {
+  game.play({"start", [](sim::Driver& d) {
                auto& g = d.frmGame();
                g.lblQ.setCaption("500");
                g.lblQ.setBackColor(game::kGreen);
                g.lblP.setBackColor(game::kRed);
-             },
-             "wait 1999",
-             [](sim::Driver& d) {
-               EXPECT_EQ(d.frmGame().lblQ.backColor(), game::kGreen);
-               EXPECT_TRUE(d.frmGame().tmrMonColor.enabled());
-             },
-             "wait 1"});
-  auto& g = game.g();
-  EXPECT_EQ(g.lblQ.backColor(), game::kScoreRest);
-  EXPECT_EQ(g.lblP.backColor(), game::kScoreRest);
-  EXPECT_EQ(g.lblB.backColor(), game::kScoreRest);
-  EXPECT_FALSE(g.tmrMonColor.enabled());
+             }});
+  testing_support::expectColoursRestAt(
+      game, 2000, {{&game.g().lblQ, game::kGreen}, {&game.g().lblP, game::kRed}});
 }
 
 TEST(StartUp, EscapeOrTheCloseButtonEndsTheGameAtOnce) {

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "content/frm_black.h"
@@ -90,6 +91,20 @@ class Game {
   int status_ = -1;
 };
 
+// A scenario played from its text as the runner reads it: its exit status, transcript and errors.
+struct Played {
+  int status;
+  std::string transcript, errors;
+};
+
+inline Played playScenario(const std::string& scenario, sim::Options options = {}) {
+  std::istringstream in(scenario);
+  std::ostringstream out, err;
+  sim::Driver driver(out, options);
+  const int status = driver.run(in, err);
+  return {status, out.str(), err.str()};
+}
+
 // Steps from start-up to the first topic choice: the count key, the names typed one by one
 // (an empty name closes its "Pas de nom!" box), the welcome card. `seats` queues the random
 // values for the two start-up presets first.
@@ -142,15 +157,37 @@ inline void toFirstQuestion(Game& game, const std::vector<std::string>& names,
   toQuestion(game);
 }
 
+// Steps in which the first seat in play buzzes and answers the question on screen right, up to
+// the next topic choice; `afterVerdict` runs once the verdict's box is closed.
+inline std::vector<sim::Step> answerRight(const game::FrmGame& g,
+                                          const sim::Step& afterVerdict = "wait 0") {
+  return {std::string("key ") + (g.playerCount == 1 ? "b" : "q"), "key " + g.answerKey.value(),
+          "ok", afterVerdict, "wait 5"};
+}
+
 // From a topic choice, plays one ordinary question answered right by the first seat in play a
 // tenth of a second after it came on screen (the window's colour follows the round by then), up
 // to the next topic choice; `afterVerdict` runs once the verdict's box is closed.
 inline void playOrdinaryQuestion(Game& game, const sim::Step& afterVerdict = "wait 0") {
   game.play({"key " + ordinaryTopic(game.g())});
   toQuestion(game);
-  const std::string buzz = game.g().playerCount == 1 ? "b" : "q";
-  game.play({"wait 100", "key " + buzz, "key " + game.g().answerKey.value(), "ok", afterVerdict,
-             "wait 5"});
+  std::vector<sim::Step> s = answerRight(game.g(), afterVerdict);
+  s.insert(s.begin(), "wait 100");
+  game.play(s);
+}
+
+// The score boxes keep the colours of `until` to the millisecond before `at`, and from `at` on
+// all three are at rest and the colour timer is off.
+inline void expectColoursRestAt(
+    Game& game, std::int64_t at,
+    std::initializer_list<std::pair<const ui::Label*, ui::Color>> until) {
+  game.play({"wait " + std::to_string(at - 1 - game.now())});
+  for (const auto& [score, colour] : until)
+    EXPECT_EQ(score->backColor(), colour) << score->name();
+  game.play({"wait 1"});
+  for (const ui::Label* score : {&game.g().lblQ, &game.g().lblB, &game.g().lblP})
+    EXPECT_EQ(score->backColor(), kScoreRest) << score->name();
+  EXPECT_FALSE(game.g().tmrMonColor.enabled());
 }
 
 // Players seated at a game, with a clock counted from the moment the last question came on
@@ -186,6 +223,28 @@ class Table {
     s.insert(s.end(), then.begin(), then.end());
     game.play(s);
     EXPECT_EQ(game.status(), 0) << game.errors();
+  }
+
+  // Chooses the first ordinary topic on offer (ordinaryTopic takes the last), passing over a
+  // special one, which stays on offer.
+  void chooseOrdinary() { choose(g().topicQ1 <= 1000 ? 1 : g().topicQ2 <= 1000 ? 2 : 3); }
+
+  // Half a second after the question came on screen, the first player answers it right. `rnd`
+  // queues the draws of the next question (its prompted seat, then its question).
+  void answerRight(const std::string& rnd = "") {
+    std::vector<sim::Step> s = testing_support::answerRight(g());
+    s.insert(s.begin(), "wait 500");
+    if (!rnd.empty()) s.insert(s.begin(), "rnd " + rnd);
+    game.play(s);
+    ASSERT_EQ(game.phase(), "CTopic1");
+  }
+
+  // Nobody buzzes on the ordinary question on screen: it times out and reveals its answer.
+  void letTimeOut(const std::string& rnd = "") {
+    std::vector<sim::Step> s{"wait 15005", "ok"};
+    if (!rnd.empty()) s.insert(s.begin(), "rnd " + rnd);
+    game.play(s);
+    ASSERT_EQ(game.phase(), "CTopic1");
   }
 };
 
