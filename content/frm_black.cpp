@@ -47,18 +47,18 @@ void FrmBlack::Form_Load() {
   lblQNumber.setCaption(g.lblr.caption());
   tmrSlide.setEnabled(true);
   if (g.phaseIs(game::phase::kIntro)) {
-    lblWelcome.setCaption("Bienvenu à Brivazon!");
+    lblWelcome.setCaption(game::text::kWelcome);
     lblWelcome.show();
   }
   if (g.phaseIs(game::phase::kTopic)) {
     const double question = ui::val(g.lblr.caption());
     // Questions 1 and 8 open a round: its card comes before the question's.
     if (question == 1) {
-      lblQLabel.setCaption("Rond");
+      lblQLabel.setCaption(game::text::kRound);
       lblQNumber.setCaption("1");
     }
     if (question == 8) {
-      lblQLabel.setCaption("Rond");
+      lblQLabel.setCaption(game::text::kRound);
       lblQNumber.setCaption("2");
     }
     lblQLabel.show();
@@ -107,22 +107,22 @@ void FrmBlack::tmrPause_Timer() {
   game::FrmGame& g = frmGame();
   // The special titles replace the card's captions in place and hold for two more pauses.
   if (ui::val(g.lblG.caption()) == 1) {
-    lblQLabel.setCaption("Question De");
-    lblQNumber.setCaption("Baragouin");
+    lblQLabel.setCaption(game::text::kGibberishCard);
+    lblQNumber.setCaption(game::text::kGibberishCardName);
     ++slideStep;
     if (slideStep < 3) return;
   }
   if (ui::val(g.lblG.caption()) == 2) {
-    lblQLabel.setCaption("Attaque de");
-    lblQNumber.setCaption("Brivazon");
+    lblQLabel.setCaption(game::text::kFinalCard);
+    lblQNumber.setCaption(game::text::kFinalCardName);
     ++slideStep;
     if (slideStep < 3) return;
   }
   if (g.phaseIs(game::phase::kTopic)) {
-    if (lblQLabel.caption() == "Rond") {
+    if (lblQLabel.caption() == game::text::kRound) {
       // The round card has been held: the question's own card slides in, its number from
       // 9650 rather than 9750.
-      lblQLabel.setCaption("Question");
+      lblQLabel.setCaption(game::text::kQuestion);
       lblQNumber.setCaption(g.lblr.caption());
       lblQLabel.setTop(-600);
       lblQNumber.setLeft(9650);

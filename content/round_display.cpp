@@ -66,28 +66,27 @@ constexpr std::array<EndMessage, 11> kEndMessages{{
 }  // namespace
 
 void FrmGame::announceResult() {
-  msgResult = runtime().messageBox("Jeu-fin!");
+  msgResult = runtime().messageBox(text::kGameOver);
   const double left = ui::Int(ui::val(lblQ.caption()));
   const double middle = ui::Int(ui::val(lblB.caption()));
   const double right = ui::Int(ui::val(lblP.caption()));
-  constexpr std::string_view kPoints = " points.";
   auto announce = [&](const EndMessage& m) {
     if (m.players != playerCount || !m.applies(left, middle, right)) return;
     const std::string_view score = scoreLabel(m.seat).caption();
     const std::string_view name = nameTag(m.seat).caption();
     switch (m.says) {
       case Says::Solo:
-        msgResult = runtime().messageBox(join({"Tu as gagné ", score, kPoints}));
+        msgResult = runtime().messageBox(join({text::kSoloWon, score, text::kPoints}));
         break;
       case Says::Won:
-        msgResult = runtime().messageBox(join({name, " a gagné! Il avait ", score, kPoints}));
+        msgResult = runtime().messageBox(join({name, text::kWon, score, text::kPoints}));
         break;
       case Says::Tied:
         msgResult = runtime().messageBox(
-            join({name, " ", nameTag(m.other).caption(), " ont attaché avec ", score, kPoints}));
+            join({name, " ", nameTag(m.other).caption(), text::kTied, score, text::kPoints}));
         break;
       case Says::AllTied:
-        msgResult = runtime().messageBox(join({"Vous avez attaché avec ", score, kPoints}));
+        msgResult = runtime().messageBox(join({text::kAllTied, score, text::kPoints}));
         break;
     }
   };

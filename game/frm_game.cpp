@@ -106,7 +106,7 @@ void FrmGame::Form_Load() {
   drawQ11 = drawQ12 = drawQ13 = drawQ14 = 0;
   setPhase(phase::kPlayerCount);
   txtInput.hide();
-  lblPNumber.setCaption("Comment de joueurs est-ce que nous avons ajourd-hui?");
+  lblPNumber.setCaption(text::kPlayerCount);
   lbl1P.setCaption("1");
   lbl2P.setCaption("2");
   lbl3P.setCaption("3");

@@ -22,6 +22,7 @@
 
 #include "game/inventory.h"
 #include "game/phases.h"
+#include "game/texts.h"
 #include "ui/element.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
@@ -224,10 +225,11 @@ class FrmGame : public ui::Form {
   std::array<const ui::Text*, 4> choiceTexts() const;
   std::array<ui::Label*, 9> wordLabels();
   // The verdicts on an answer, as the message boxes say them.
-  static constexpr std::string_view kRightVerdict = "Tu es correct!";
-  static constexpr std::string_view kWrongVerdict = "C'est incorrect.";
+  static constexpr std::string_view kRightVerdict = text::kRightVerdict;
+  static constexpr std::string_view kWrongVerdict = text::kWrongVerdict;
   // The choices' numbers as the verdicts spell them.
-  static constexpr std::array<std::string_view, 4> kChoiceWords{"un", "deux", "trois", "quatre"};
+  static constexpr std::array<std::string_view, 4> kChoiceWords{text::kChoice1, text::kChoice2,
+                                                                text::kChoice3, text::kChoice4};
 
  private:
   // The named steps of the handlers above.

@@ -12,10 +12,6 @@
 
 namespace game {
 
-namespace {
-constexpr std::string_view kChoose = ", choisis un sujet";
-}
-
 void FrmGame::lblCheckpoint_Change() {
   if (phaseIs(phase::kNextTopic)) showTopicPrompt();
   if (phaseIs(phase::kTopic)) lblAPlayer.hide();
@@ -35,13 +31,14 @@ void FrmGame::showTopicPrompt() {
   // The prompt names a player drawn afresh for every question; any seat may answer it.
   std::int16_t seat = draw(playerCount);
   if (playerCount == 1) {
-    lblAPlayer.setCaption("Choisissez un sujet");
+    lblAPlayer.setCaption(text::kChooseTopic);
   } else if (playerCount == 2) {
     // The second of two players sits at the right seat.
-    if (seat == 1) lblAPlayer.setCaption(join({lblName10.caption(), kChoose}));
-    if (seat == 2) lblAPlayer.setCaption(join({lblName30.caption(), kChoose}));
+    if (seat == 1) lblAPlayer.setCaption(join({lblName10.caption(), text::kChoosesTopic}));
+    if (seat == 2) lblAPlayer.setCaption(join({lblName30.caption(), text::kChoosesTopic}));
   } else if (playerCount == 3) {
-    if (seat >= 1 && seat <= 3) lblAPlayer.setCaption(join({nameTag(seat).caption(), kChoose}));
+    if (seat >= 1 && seat <= 3)
+      lblAPlayer.setCaption(join({nameTag(seat).caption(), text::kChoosesTopic}));
   }
   lblAPlayer.show();
   lblQuestion.hide();

@@ -18,12 +18,12 @@ void FrmGame::revealAnswer() {
     if (ui::val(answerKey) != static_cast<double>(i + 1)) continue;
     labels[i]->setBackColor(kGreen);
     msgResult = runtime().messageBox(
-        join({"La réponse correcte était numéro ", kChoiceWords[i], ", ", labels[i]->caption()}));
+        join({text::kTimedOutAnswer, kChoiceWords[i], ", ", labels[i]->caption()}));
   }
 }
 
 void FrmGame::chargeSilentBuzz() {
-  msgResult = runtime().messageBox("Tu ne devrais pas avoir bourdonné dedans!");
+  msgResult = runtime().messageBox(text::kBuzzedTooEarly);
   if (curPlayer >= 1 && curPlayer <= 3) {
     changeScore(curPlayer, -ui::val(lblValue.caption()), kRed);
     tmrMonColor.setEnabled(true);

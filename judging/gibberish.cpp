@@ -45,7 +45,7 @@ void FrmGame::gibberishTick() {
     if (ui::val(lblValue.caption()) <= 0) {
       // Nothing is left to win: the countdown stops here and the reveal pause takes over.
       tmrTimer.setEnabled(false);
-      msgResult = runtime().messageBox("Trop mauvais!");
+      msgResult = runtime().messageBox(text::kTooBad);
       lblValue.hide();
       lblValue.setCaption("0");
       txtGAnswer.setEnabled(false);

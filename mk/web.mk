@@ -46,7 +46,7 @@ check-web-deps:
 	@tools/install-deps.sh $(WEB_DEPS) $(WEB_CHECK_DEPS)
 
 check-web: web check-web-deps
-	$(WEB_PY) tests/web/check_web.py --site $(WEB_SITE) --out $(WEB_BUILD)/check
+	$(WEB_PY) -m tests.web.check_web --site $(WEB_SITE) --out $(WEB_BUILD)/check
 
 web-figures: web check-web-deps
-	$(WEB_PY) tests/web/check_web.py --site $(WEB_SITE) --out $(WEB_BUILD)/check --figures
+	$(WEB_PY) -m tests.web.check_web --site $(WEB_SITE) --out $(WEB_BUILD)/check --figures

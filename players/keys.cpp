@@ -66,7 +66,7 @@ void FrmGame::buzzKey(int keyAscii) {
   // question moves on; a buzz then would reopen it or take the verdict away.
   if (isGibberish() && txtGAnswer.visible() && !txtGAnswer.enabled()) return;
   curPlayer = k->seat;
-  lblAPlayer.setCaption(join({"Answer ", nameTag(k->seat).caption()}));
+  lblAPlayer.setCaption(join({text::kAnswers, nameTag(k->seat).caption()}));
   lblAPlayer.show();
   if (!isGibberish()) {
     setPhase(phase::kAnswer);
@@ -98,8 +98,8 @@ void FrmGame::answerKeyPress(int keyAscii) {
       if (n != right) continue;
       const auto i = static_cast<std::size_t>(n - 1);
       labels[i]->setBackColor(kGreen);
-      msgResult = runtime().messageBox(
-          join({"Le réponse correct était numéro ", kChoiceWords[i], ", ", *texts[i]}));
+      msgResult =
+          runtime().messageBox(join({text::kWrongAnswer, kChoiceWords[i], ", ", *texts[i]}));
     }
   } else {
     changeScore(curPlayer, value, kGreen);

@@ -20,12 +20,11 @@ struct DefaultName {
   std::string_view message;
 };
 
-constexpr std::string_view kNoNameTitle = "Pas de nom!";
-constexpr DefaultName kFleure{"Fleure", "Pas de nom?  Nous allons tu appeller une Fleure."};
-constexpr DefaultName kOiseau{"Oiseau", "Pas de nom?  Nous allons tu appeller un Oiseau."};
-constexpr DefaultName kPomme{"Pomme", "Pas de nom?  Nous allons tu appeller un Pomme."};
-constexpr DefaultName kFrancois{"François", "Pas de nom?  Nous allons tu appeller François."};
-constexpr DefaultName kPierre{"Pierre", "Pas de nom?  Nous allons tu appeller Pierre."};
+constexpr DefaultName kFleure{text::kFleure, text::kFleureMessage};
+constexpr DefaultName kOiseau{text::kOiseau, text::kOiseauMessage};
+constexpr DefaultName kPomme{text::kPomme, text::kPommeMessage};
+constexpr DefaultName kFrancois{text::kFrancois, text::kFrancoisMessage};
+constexpr DefaultName kPierre{text::kPierre, text::kPierreMessage};
 
 // What a name typed at a prompt does, by prompt and player count: the seat it names, and
 // whether another prompt follows. One player sits in the middle, the second of two at the right.
@@ -85,7 +84,7 @@ void FrmGame::enterName(int prompt) {
       continue;
     // An empty name gets the default, announced first.
     if (txtInput.text().empty()) {
-      msgResult = runtime().messageBox(e.fallback.message, kNoNameTitle);
+      msgResult = runtime().messageBox(e.fallback.message, text::kNoNameTitle);
       txtInput.setText(e.fallback.name);
     }
     nameTag(e.seat).setCaption(txtInput.text());

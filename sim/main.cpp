@@ -3,12 +3,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // brivazon-sim: plays a scenario read from standard input on the headless game and prints the
-// transcript of what a player would see and hear; or prints the screen inventory as JSON.
+// transcript of what a player would see and hear; or prints the screen inventory as JSON, or
+// every text the game can show.
 #include <charconv>
 #include <cstring>
 #include <iostream>
 #include <string_view>
 
+#include "game/texts.h"
 #include "sim/driver.h"
 #include "sim/inventory_json.h"
 
@@ -17,7 +19,10 @@ namespace {
 constexpr const char* kUsage =
     "usage: brivazon-sim [--seed N] [--every-tick] < game.scn > transcript.txt\n"
     "       brivazon-sim --inventory > inventory.json\n"
-    "  --inventory  print both windows' elements and timers (geometry in twips) as JSON\n";
+    "       brivazon-sim --texts > texts.txt\n"
+    "  --inventory  print both windows' elements and timers (geometry in twips) as JSON\n"
+    "  --texts      print every text the game can show, one a line (the page's fonts keep\n"
+    "               their characters)\n";
 
 }  // namespace
 
@@ -30,6 +35,10 @@ int main(int argc, char** argv) {
       return 0;
     } else if (arg == "--inventory") {
       sim::writeInventory(std::cout);
+      return 0;
+    } else if (arg == "--texts") {
+      for (std::string_view text : game::everyText())
+        std::cout << text << '\n';
       return 0;
     } else if (arg == "--every-tick") {
       options.everyTick = true;

@@ -5,7 +5,8 @@
 
 # Every program answers --help with its usage and status 0, and refuses what it does not
 # understand with a message and status 2 at once, before doing any of its work (a soak run of
-# 100,000 games, a window, a scenario read from standard input).
+# 100,000 games, a window, a scenario read from standard input); the runner's --texts lists
+# the texts of every kind the game shows.
 #   command_lines_test.sh BRIVAZON BRIVAZON_SIM BRIVAZON_SOAK BRIVAZON_SCREENSHOTS
 set -u
 
@@ -39,6 +40,12 @@ expect 0 out "usage: brivazon-sim" "$sim" --help
 expect 2 err "unknown option '--fast'" "$sim" --fast
 expect 2 err "--seed needs a value" "$sim" --seed
 expect 2 err "--seed takes a whole number, not 'x'" "$sim" --seed x
+# Every text the game can show: a caption, messages, a question of the bank, a final-round word.
+for text in "Joueur 3, tapez votre nom" "Tu ne devrais pas avoir bourdonné dedans!" \
+  "Pas de nom?  Nous allons tu appeller Pierre." "BIG TREES / OBSTACLES" \
+  "Quel animal peux avalent leur proie toute entière?"; do
+  expect 0 out "$text" "$sim" --texts
+done
 
 expect 0 out "usage: brivazon-soak" "$soak" --help
 expect 2 err "unknown option '--help-me'" "$soak" --help-me

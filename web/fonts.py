@@ -6,15 +6,16 @@
 
 """The page's fonts: the desktop's faces subset to WOFF2, with their licences.
 
-Each face keeps the characters the game shows (every character of its sources) and those of
-the Latin scripts a player may type; the system's fonts stand in for anything else. A subset
-is a modified font: where the licence reserves the face's name, the subset takes a name of
-the game's own, inside the font as in the page's style sheet.
+Each face keeps the characters the game shows (every text the scenario runner prints with
+--texts) and those of the Latin scripts a player may type; the system's fonts stand in for
+anything else. A subset is a modified font: where the licence reserves the face's name, the
+subset takes a name of the game's own, inside the font as in the page's style sheet.
 """
 import argparse
 import pathlib
 import re
 import shutil
+import subprocess
 import sys
 
 from fontTools import subset
@@ -40,14 +41,14 @@ def faces():
 
 # Latin letters with their accents, punctuation, the euro.
 RANGES = [(0x20, 0x7E), (0xA0, 0x24F), (0x2010, 0x2027), (0x2030, 0x203A), (0x20AC, 0x20AC)]
-GAME_SOURCES = ["content", "game", "judging", "players"]
 
 
-def characters():
+def characters(runner):
+    """The ranges' characters and those of every text the game can show, as the runner built
+    with it prints them: the game's own list, wherever in its sources a text is written."""
+    texts = subprocess.run([*runner, "--texts"], check=True, capture_output=True).stdout
     chars = {c for lo, hi in RANGES for c in range(lo, hi + 1)}
-    for folder in GAME_SOURCES:
-        for path in sorted((SOURCE / folder).glob("*.cpp")):
-            chars.update(ord(c) for c in path.read_text(encoding="utf-8") if ord(c) > 0x7E)
+    chars.update(ord(c) for c in texts.decode("utf-8") if ord(c) >= 0x20)
     return sorted(chars)
 
 
@@ -80,6 +81,8 @@ def rename(font, family):
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--out", required=True, type=pathlib.Path)
+    parser.add_argument("--runner", required=True, nargs="+",
+                        help="the scenario runner, as a command (node brivazon-sim.js)")
     args = parser.parse_args()
     args.out.mkdir(parents=True, exist_ok=True)
     options = subset.Options()
@@ -91,7 +94,7 @@ def main():
     options.hinting = False
     options.desubroutinize = True
     options.drop_tables += ["FFTM"]
-    unicodes = characters()
+    unicodes = characters(args.runner)
     rows = faces()
     missing = [f"{row[0]} ({row[1]})" for row in rows if not pathlib.Path(row[1]).exists()]
     if missing:

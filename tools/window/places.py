@@ -11,10 +11,9 @@ label's back colour whatever the label says.
 """
 
 import functools
-import json
 import os
-import subprocess
 
+from . import sim
 from .xwatch import Rect
 
 SIM = "brivazon-sim"
@@ -34,14 +33,9 @@ def find_sim(game):
     raise FileNotFoundError(f"no {SIM} beside {game}: build it or set WINDOW_SIM")
 
 
-def inventory(sim):
-    out = subprocess.run([sim, "--inventory"], check=True, capture_output=True).stdout
-    return json.loads(out)
-
-
 @functools.lru_cache(maxsize=None)
 def for_game(game):
-    return Places(inventory(find_sim(game)))
+    return Places(sim.inventory([find_sim(game)]))
 
 
 def left_strip(r):
