@@ -41,6 +41,8 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
+import gamepads
+
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 NAMED = {
     "ENTER": {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "text": "\r"},
@@ -1079,6 +1081,7 @@ def main():
             problems += small_screens(url, args.out)
             problems += offline(args.site, args.out)
             problems += mouse_opening(url, args.out)
+            problems += page_check("gamepads", gamepads.DRAWS)(gamepads.check)(url, args.out)
         if args.only in (None, "game"):
             problems += whole_game(url, args.out, args.runner)
         if args.only in (None, "touch"):
