@@ -48,22 +48,18 @@ std::string tapped(Game& game, const std::vector<Tap>& taps) {
   return out;
 }
 
-// The keys the buttons of a pad in the browsers' standard mapping stand for now, by index from
-// -1, one character each ('.' for none, 'E' for Enter).
-std::string padKeys(const ui::PadSeats& pads, int pad) {
+// What the pads stand for now: each one's seat in connection order ('-' for none), then the
+// keys of `pad`'s buttons in the browsers' standard mapping, by index from -1 ('.' for none,
+// 'E' for Enter).
+std::string padState(const ui::PadSeats& pads, int pad) {
   std::string out;
+  for (int p : pads.pads())
+    out += pads.seatOf(p) ? static_cast<char>(pads.seatOf(p)) : '-';
+  out += ' ';
   for (int i = -1; i <= 16; ++i) {
     const std::optional<ui::Key> key = pads.keyOf(pad, ui::standardButton(i));
     out += !key ? '.' : key->kind == ui::Key::Kind::Enter ? 'E' : static_cast<char>(key->ch);
   }
-  return out;
-}
-
-// The seat of each pad, in connection order ('-' for none).
-std::string padSeats(const ui::PadSeats& pads) {
-  std::string out;
-  for (int pad : pads.pads())
-    out += pads.seatOf(pad) ? static_cast<char>(pads.seatOf(pad)) : '-';
   return out;
 }
 
@@ -89,9 +85,9 @@ TEST(TableDescription, SeatsInPlayFollowTheCountAndEachSeatIsNamedByItsPlayerAnd
       pads.connected(static_cast<int>(20 - i));
     pads.connected(20);
     pads.follow(table(game));
-    EXPECT_EQ(padSeats(pads), std::string(names.size() + 1, '-'));
-    EXPECT_EQ(padKeys(pads, 20), ".4321.....E..1423.") << "no buzz without a seat";
-    EXPECT_EQ(padKeys(pads, 5), "..................") << "an unknown pad";
+    EXPECT_EQ(padState(pads, 20), std::string(names.size() + 1, '-') + " .4321.....E..1423.")
+        << "no buzz without a seat";
+    EXPECT_FALSE(pads.keyOf(5, ui::PadButton::Start)) << "an unknown pad";
     EXPECT_EQ(table(game).screen, "Nombre de joueurs");
     // A badge is its digit, grown to a finger's size about its centre; the band is no zone yet.
     const float edge = g.lbl1P.width() / ui::kTwipsPerPixel / 2 + 2;
@@ -116,15 +112,14 @@ TEST(TableDescription, SeatsInPlayFollowTheCountAndEachSeatIsNamedByItsPlayerAnd
     std::string inOrder;
     for (const ui::Seat& seat : table(game).seats)
       inOrder += static_cast<char>(seat.buzzKey);
-    EXPECT_EQ(padSeats(pads), inOrder + "-");
-    EXPECT_EQ(padKeys(pads, 20), ".4321" + std::string(4, inOrder[0]) + ".E..1423.");
+    EXPECT_EQ(padState(pads, 20), inOrder + "- .4321" + std::string(4, inOrder[0]) + ".E..1423.");
     // A pad cannot type in the name box, nor take the keyboard from it.
     padKeyPress(game.driver().runtime(), *pads.keyOf(20, ui::PadButton::FaceTop));
     EXPECT_EQ(g.txtInput.text(), "");
     // Unplugged, a pad leaves its seat to the one waiting; a pad plugged in later waits.
     pads.disconnected(20);
     pads.connected(30);
-    EXPECT_EQ(padSeats(pads), inOrder.substr(1) + inOrder.substr(0, 1) + "-");
+    EXPECT_EQ(padState(pads, 30), inOrder.substr(1) + inOrder[0] + "- .4321.....E..1423.");
 
     game.play(std::vector<sim::Step>(steps.begin() + 4, steps.end()));
     playUntil(game, [&] { return game.card() && game.card()->visible(); });
