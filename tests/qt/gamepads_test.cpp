@@ -195,21 +195,20 @@ TEST_P(PadsForEachCount, EachPadBuzzesForItsSeatAnswersAndClosesTheVerdictWithSt
 
 INSTANTIATE_TEST_SUITE_P(Players, PadsForEachCount, ::testing::Values(1, 2, 3));
 
+// SDL's news of a pad unplugged and of one plugged in mid-game reach the seats (whose rules
+// tests/table_test.cpp checks): the new pad buzzes for the seat the old one left.
 TEST_F(GamepadsTest, APadUnpluggedLeavesItsSeatAndOnePluggedInMidGameTakesIt) {
   VirtualPad a, b;
   ASSERT_TRUE(waitForPads(2));
   a.tap(kDigit[1]);
   ASSERT_TRUE(waitUntil([&] { return frm().playerCount == 2; }));
-  EXPECT_EQ(seats({&a, &b}), "qp");
   ASSERT_NO_FATAL_FAILURE(nameAndWaitForTopics(2));
   ASSERT_NO_FATAL_FAILURE(chooseTopicWith(b));
 
   a.unplug();
   ASSERT_TRUE(waitForPads(1));
-  EXPECT_EQ(seats({&b}), "p");
   VirtualPad c;
   ASSERT_TRUE(waitForPads(2));
-  EXPECT_EQ(seats({&b, &c}), "pq") << "the new pad takes the first seat without one";
   c.tap(SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
   ASSERT_TRUE(waitUntil([&] { return frm().phaseIs("Answer"); }));
   EXPECT_EQ(frm().curPlayer, 1);

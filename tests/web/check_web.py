@@ -34,6 +34,7 @@ if not __package__:
 from . import ROOT  # noqa: E402 (after the package is found)
 from .endings import endings  # noqa: E402
 from .figures import figures  # noqa: E402
+from .gamepads import gamepads  # noqa: E402
 from .hidden_page import hidden_page  # noqa: E402
 from .mouse import mouse_opening  # noqa: E402
 from .offline import offline  # noqa: E402
@@ -72,6 +73,7 @@ def main():
             problems += small_screens(url, args.out)
             problems += offline(args.site, args.out)
             problems += mouse_opening(url, args.out)
+            problems += gamepads(url, args.out)
         if args.only in (None, "game"):
             problems += whole_game(url, args.out, runner, verbose=args.verbose)
         if args.only in (None, "touch"):

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Reading pads through SDL's game-controller subsystem and turning their buttons into the
-// game's keys.
+// Reading pads through SDL's game-controller subsystem; the keys their buttons stand for are
+// the shared rule's.
 #include "ui/qt/gamepads.h"
 
 #include <SDL.h>
@@ -16,27 +16,19 @@ namespace ui::qt {
 
 namespace {
 
-// What each button stands for; a seat's buzz key comes from the seat the pad holds.
-enum class Means { Nothing, Buzz, Enter, Digit };
-struct ButtonKey {
-  SDL_GameControllerButton button;
-  Means means;
-  char32_t digit;
-};
-
-// The face buttons and the D-pad read like a page: top 1, left 2, right 3, bottom 4.
-constexpr std::array<ButtonKey, 11> kButtons{{
-    {SDL_CONTROLLER_BUTTON_Y, Means::Digit, U'1'},
-    {SDL_CONTROLLER_BUTTON_X, Means::Digit, U'2'},
-    {SDL_CONTROLLER_BUTTON_B, Means::Digit, U'3'},
-    {SDL_CONTROLLER_BUTTON_A, Means::Digit, U'4'},
-    {SDL_CONTROLLER_BUTTON_DPAD_UP, Means::Digit, U'1'},
-    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, Means::Digit, U'2'},
-    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, Means::Digit, U'3'},
-    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, Means::Digit, U'4'},
-    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, Means::Buzz, 0},
-    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, Means::Buzz, 0},
-    {SDL_CONTROLLER_BUTTON_START, Means::Enter, 0},
+// SDL's buttons by their place; the triggers are axes, read apart.
+constexpr std::array<std::pair<SDL_GameControllerButton, PadButton>, 11> kButtons{{
+    {SDL_CONTROLLER_BUTTON_Y, PadButton::FaceTop},
+    {SDL_CONTROLLER_BUTTON_X, PadButton::FaceLeft},
+    {SDL_CONTROLLER_BUTTON_B, PadButton::FaceRight},
+    {SDL_CONTROLLER_BUTTON_A, PadButton::FaceBottom},
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, PadButton::Up},
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PadButton::Left},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PadButton::Right},
+    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PadButton::Down},
+    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, PadButton::Shoulder},
+    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, PadButton::Shoulder},
+    {SDL_CONTROLLER_BUTTON_START, PadButton::Start},
 }};
 
 // A trigger is down past half its travel and up again below a quarter, so a trigger resting
@@ -69,27 +61,6 @@ Gamepads::~Gamepads() {
   SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-void Gamepads::setSeats(std::vector<char32_t> buzzKeys) {
-  if (buzzKeys == seats_) return;
-  seats_ = std::move(buzzKeys);
-  for (Pad& pad : pads_)
-    if (std::find(seats_.begin(), seats_.end(), pad.seat) == seats_.end()) pad.seat = 0;
-  assignSeats();
-}
-
-void Gamepads::assignSeats() {
-  for (Pad& pad : pads_) {
-    if (pad.seat) continue;
-    for (char32_t seat : seats_) {
-      const bool taken =
-          std::any_of(pads_.begin(), pads_.end(), [&](const Pad& p) { return p.seat == seat; });
-      if (taken) continue;
-      pad.seat = seat;
-      break;
-    }
-  }
-}
-
 void Gamepads::poll() {
   if (!available_) return;
   SDL_Event e;
@@ -107,11 +78,9 @@ void Gamepads::poll() {
         for (Pad& pad : pads_) {
           if (pad.id != e.cbutton.which) continue;
           if (e.type == SDL_CONTROLLERBUTTONDOWN) {
-            for (const ButtonKey& b : kButtons) {
-              if (b.button != e.cbutton.button) continue;
-              if (b.means == Means::Digit) keys.push_back(Key::character(b.digit));
-              if (b.means == Means::Enter) keys.push_back(Key::enter());
-              if (b.means == Means::Buzz && pad.seat) keys.push_back(Key::character(pad.seat));
+            for (const auto& [button, place] : kButtons) {
+              if (button != e.cbutton.button) continue;
+              if (const auto key = seats_.keyOf(pad.id, place)) keys.push_back(*key);
             }
           } else {
             const int side = e.caxis.axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT    ? 0
@@ -121,7 +90,7 @@ void Gamepads::poll() {
               bool& down = pad.triggers[side];
               if (!down && e.caxis.value > kTriggerDown) {
                 down = true;
-                if (pad.seat) keys.push_back(Key::character(pad.seat));
+                if (const auto key = seats_.keyOf(pad.id, PadButton::Trigger)) keys.push_back(*key);
               } else if (down && e.caxis.value < kTriggerUp) {
                 down = false;
               }
@@ -153,7 +122,7 @@ void Gamepads::added(int deviceIndex) {
       return;
     }
   pads_.push_back({controller, id});
-  assignSeats();
+  seats_.connected(id);
 }
 
 void Gamepads::removed(int id) {
@@ -161,26 +130,12 @@ void Gamepads::removed(int id) {
   if (it == pads_.end()) return;
   SDL_GameControllerClose(sdl(it->controller));
   pads_.erase(it);
-  // A pad waiting without a seat takes the one this pad left.
-  assignSeats();
+  seats_.disconnected(id);
 }
 
 void Gamepads::schedule() {
   const int wanted = pads_.empty() ? kIdleMs : kPollMs;
   if (!timer_.isActive() || timer_.interval() != wanted) timer_.start(wanted);
-}
-
-std::vector<int> Gamepads::padIds() const {
-  std::vector<int> ids;
-  for (const Pad& pad : pads_)
-    ids.push_back(pad.id);
-  return ids;
-}
-
-char32_t Gamepads::seatOf(int padId) const {
-  for (const Pad& pad : pads_)
-    if (pad.id == padId) return pad.seat;
-  return 0;
 }
 
 }  // namespace ui::qt

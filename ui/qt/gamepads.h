@@ -2,14 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Gamepads as buzzers: each pad stands for one seat in play and sends the keys the game knows.
-//
-// Pads come through SDL2's game-controller API alone (no SDL window), which maps the common pads
-// to one layout of buttons. Each pad takes a seat in play in the order the pads were connected;
-// a pad connected before the count is chosen gets its seat once it is; a pad unplugged leaves
-// its seat to the keyboard, and a pad plugged in later takes the first seat in play without one.
-// A shoulder button or trigger is the seat's buzz key; the face buttons (and the D-pad) are the
-// answers 1 to 4 read like a page: top 1, left 2, right 3, bottom 4; Start is Enter.
+// Gamepads on the desktop, read through SDL2's game-controller API alone (no SDL window), which
+// maps the common pads to one layout of buttons. What a pad's buttons and seat mean is the rule
+// every backend shares (ui/gamepad.h); this file reads the pads and hands their news on.
 //
 // SDL is asked for news by a timer: once a second while no pad is connected, only to notice one
 // being plugged in, and every kPollMs while one is. Where SDL's game controllers cannot start
@@ -20,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+#include "ui/gamepad.h"
 #include "ui/runtime.h"
 
 namespace ui::qt {
@@ -38,8 +34,8 @@ class Gamepads {
 
   // Whether SDL's game controllers started.
   bool available() const { return available_; }
-  // The buzz keys of the seats in play, left to right (none before the count is chosen).
-  void setSeats(std::vector<char32_t> buzzKeys);
+  // The seats in play, as the game describes the table now.
+  void follow(const Table& table) { seats_.follow(table); }
   // Reads what the pads did since the last look and sends their keys.
   void poll();
   // The timer's interval now: kPollMs with a pad connected, kIdleMs without, 0 when stopped.
@@ -47,29 +43,25 @@ class Gamepads {
 
   // For inspection: the connected pads' SDL instance ids in connection order, and the buzz key
   // of the seat each holds (0 for none).
-  std::vector<int> padIds() const;
-  char32_t seatOf(int padId) const;
+  std::vector<int> padIds() const { return seats_.pads(); }
+  char32_t seatOf(int padId) const { return seats_.seatOf(padId); }
 
  private:
   struct Pad {
     void* controller;  // SDL_GameController
     int id;
-    char32_t seat = 0;
     bool triggers[2] = {false, false};
   };
 
   void added(int deviceIndex);
   void removed(int id);
-  void assignSeats();
-  void button(Pad& pad, int button);
-  void trigger(Pad& pad, int side, int value);
   void schedule();
 
   std::function<void(Key)> press_;
   bool available_ = false;
   QTimer timer_;
   std::vector<Pad> pads_;
-  std::vector<char32_t> seats_;
+  PadSeats seats_;
 };
 
 }  // namespace ui::qt

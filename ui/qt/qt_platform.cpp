@@ -27,6 +27,7 @@
 
 #include "ui/element.h"
 #include "ui/form.h"
+#include "ui/gamepad.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/form_view.h"
@@ -306,25 +307,17 @@ void QtPlatform::followTable() {
   if (table.screen != table_.screen) window_->setAccessibleName(toQString(table.screen));
   for (const Announcement& a : announcer_.update(table))
     announce(*window_, a);
-  std::vector<char32_t> seats;
-  for (const Seat& seat : table.seats)
-    seats.push_back(seat.buzzKey);
-  gamepads_->setSeats(std::move(seats));
+  gamepads_->follow(table);
   table_ = std::move(table);
 }
 
 void QtPlatform::padPressed(Key key) {
   if (ending()) return;
   if (!boxes_.empty()) {
-    if (key.kind == Key::Kind::Enter) boxes_.back()->accept();
+    if (padClosesBox(key)) boxes_.back()->accept();
     return;
   }
-  enter([&] {
-    Form* front = runtime_->front();
-    // A pad cannot type, nor take the keyboard from a player typing in a box.
-    if (!front || runtime_->keyboardBox()) return;
-    runtime_->windowKeyPress(*front, key.keyAscii());
-  });
+  enter([&] { padKeyPress(*runtime_, key); });
 }
 
 void QtPlatform::arm() {

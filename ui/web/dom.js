@@ -16,7 +16,7 @@ var BrivazonPage = (function () {
 
   var WIDTH = 640;
   var HEIGHT = 480;
-  var EVENT = { key: 1, text: 2, ok: 3, wake: 4, tap: 5 };
+  var EVENT = { key: 1, text: 2, ok: 3, wake: 4, tap: 5, pad: 6 };
   var TAP_UNIT = 100;  // a tap's place goes to the game in hundredths of the scene's pixels
   var FINGER = 44;     // the least size of a target, in CSS pixels
   var KEY = { char: 0, enter: 1, escape: 2, backspace: 3, other: 4 };
@@ -699,6 +699,8 @@ var BrivazonPage = (function () {
     setState: setState, focus: focus, reading: reading, boxName: boxName, announce: announce,
     measure: measure, openDialog: openDialog, closeDialog: closeDialog, beep: beep, end: end,
     tapped: tapped,
+    // A pad plugged in (button -1), unplugged (-2) or pressed (gamepads.js): the game's to read.
+    pad: function (index, button) { push({ type: EVENT.pad, source: index, code: button }); },
     // Whether the next event is a finger that landed with the one before it.
     fingerNext: function () {
       return queue.length && queue[0].type === EVENT.tap && queue[0].source === 1 ? 1 : 0;

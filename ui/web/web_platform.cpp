@@ -97,7 +97,7 @@ namespace ui::web {
 namespace {
 
 // What the page queues; the numbers are dom.js's.
-enum EventType { kKey = 1, kText = 2, kOk = 3, kWake = 4, kTap = 5 };
+enum EventType { kKey = 1, kText = 2, kOk = 3, kWake = 4, kTap = 5, kPad = 6 };
 // A tap's place and least target size come in hundredths of the scene's pixels.
 constexpr float kTapUnit = 100;
 enum KeyKind { kChar = 0, kEnter = 1, kEscape = 2, kBackspace = 3, kOther = 4 };
@@ -189,6 +189,16 @@ int WebPlatform::formId(const Form& form) const {
 void WebPlatform::play(const Event& event) {
   if (event.type == kOk) {
     if (boxesOpen_ > 0) ++boxesClosed_;
+    return;
+  }
+  if (event.type == kPad) {
+    // A pad plugged in (-1), unplugged (-2) or a button of the standard mapping pressed.
+    pads_.follow(runtime_->table());
+    if (event.code == -1) pads_.connected(event.source);
+    if (event.code == -2) pads_.disconnected(event.source);
+    const std::optional<Key> key = pads_.keyOf(event.source, standardButton(event.code));
+    if (key && boxesOpen_ > 0 && padClosesBox(*key)) ++boxesClosed_;
+    if (key && boxesOpen_ == 0) enter([&] { padKeyPress(*runtime_, *key); });
     return;
   }
   // A box is open: the game hears nothing from the page.

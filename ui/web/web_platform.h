@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "ui/announcer.h"
+#include "ui/gamepad.h"
 #include "ui/platform.h"
 #include "ui/runtime.h"
 #include "ui/table.h"
@@ -107,6 +108,7 @@ class WebPlatform final : public Platform {
   bool holdClock_ = false;  // the event is a finger that landed with the one before it
   Table table_;
   Announcer announcer_;
+  PadSeats pads_;
 };
 
 // A runtime on the browser backend.
