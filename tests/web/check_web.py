@@ -21,7 +21,8 @@ long names, each of which must stay in its seat's share of the scene), enter and
 screen (Escape there leaving it only), read the page as a screen reader does, hide the page
 behind another tab, show it on a phone and at 800x600 (the whole scene on screen, the
 full-screen button off it), and install it, load it slowly and play it with the server
-stopped. Screenshots go to --out.
+stopped. engines.py shows the first screen in Firefox ESR and WebKit too. Screenshots go to
+--out.
 
 Debian's Python modules (selenium) import only under /usr/bin/python3.
 """
@@ -38,6 +39,7 @@ import tempfile
 import threading
 import time
 
+import engines
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
@@ -113,7 +115,11 @@ globalThis.__brivazonCutTexts = function (stillOnly) {
       const range = document.createRange();
       range.setStart(node.firstChild, m.index);
       range.setEnd(node.firstChild, m.index + m[0].length);
-      words.push(range.getBoundingClientRect());
+      // A word lies on one line: its widest box (WebKit adds an empty one where the blank
+      // before it wrapped, at the end of the line above).
+      const boxes = [...range.getClientRects()];
+      words.push(boxes.length ? boxes.reduce((a, b) => b.width > a.width ? b : a)
+                              : range.getBoundingClientRect());
     }
     const lines = new Set(words.map(r => Math.round(r.top))).size;
     if (words.some(r => r.left < box.left - slack || r.right > right + slack ||
@@ -1064,8 +1070,9 @@ def main():
     parser.add_argument("--runner", type=pathlib.Path, help="the runner built for Node.js",
                         default=ROOT / "build" / "web" / "brivazon-sim.js")
     parser.add_argument("--figures", action="store_true")
-    parser.add_argument("--only", choices=["game", "touch", "endings"],
-                        help="the whole game by keys or by touch alone, or all the other checks")
+    parser.add_argument("--only", choices=["game", "touch", "endings", "engines"],
+                        help="the whole game by keys or by touch alone, the other engines, "
+                        "or all the other checks")
     parser.add_argument("--verbose", action="store_true", help="print each command as it plays")
     args = parser.parse_args()
     global VERBOSE
@@ -1086,6 +1093,8 @@ def main():
             problems += small_screens(url, args.out)
             problems += offline(args.site, args.out)
             problems += mouse_opening(url, args.out)
+        if args.only in (None, "engines"):
+            problems += engines.other_engines(url, args.out, Page, CUT_WATCH)
         if args.only in (None, "game"):
             problems += whole_game(url, args.out, args.runner)
         if args.only in (None, "touch"):

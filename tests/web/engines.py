@@ -1,0 +1,161 @@
+# SPDX-FileCopyrightText: 2026 The Brivazon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""The page in the other engines players use: Firefox ESR (firefox.py) and WebKit (webkit.py).
+
+Each shows the first screen as Chromium does and takes a name with accents typed by real keys.
+"As Chromium does" is read two ways, each catching what the other cannot: the boxes of the
+scene, the full-screen button and every element in view (places, colours, texts) equal
+Chromium's within a pixel, which says the page laid itself out alike; and the pictures,
+compared in blocks of 8 x 8 pixels, differ in few blocks, which says it was drawn alike (a
+missing face, colour or element shows), while the engines' own anti-aliasing and line breaks
+in a wrapped text move only a few blocks. The name typed must be in the box, then on the name
+tag of its seat, whole: the check's watch finds no text cut at any moment.
+"""
+import json
+import time
+
+import cairo
+
+import firefox
+import webkit
+
+SIZE = (800, 600)
+NAME = "Zoé Éloïse"
+BLOCK = 8
+# A block differs when a channel of its mean colour is this far from Chromium's (of 255).
+COLOUR_SLACK = 48
+# At most this share of the blocks may differ: a line of text broken elsewhere moves about 2%.
+BLOCK_SHARE = 0.04
+# The boxes of the screen in front: the scene, the full-screen button, each element shown.
+BOXES = """(() => {
+  const box = n => { const r = n.getBoundingClientRect();
+                     return [r.left, r.top, r.right, r.bottom].map(Math.round); };
+  const form = [...document.querySelectorAll('.form')].find(f => !f.hidden);
+  return [['scene', ...box(document.getElementById('scene'))],
+          ['fullscreen', ...box(document.getElementById('fullscreen'))]].concat(
+    [...form.children].filter(n => n.getClientRects().length).map(n => [
+      n.dataset.name, ...box(n), getComputedStyle(n).backgroundColor,
+      n.tagName === 'INPUT' ? n.value : n.textContent]));
+})()"""
+SHOWN = ("!!(window.BrivazonPage && BrivazonPage.stats.firstPaint) && "
+         "document.fonts.status === 'loaded'")
+
+
+def wait_for(condition, timeout, what):
+    end = time.monotonic() + timeout
+    while not condition():
+        if time.monotonic() > end:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.05)
+
+
+def blocks(path):
+    """The picture's mean colours in blocks, as cairo averages them scaling it down."""
+    image = cairo.ImageSurface.create_from_png(str(path))
+    small = cairo.ImageSurface(cairo.FORMAT_RGB24, image.get_width() // BLOCK,
+                               image.get_height() // BLOCK)
+    context = cairo.Context(small)
+    context.scale(1 / BLOCK, 1 / BLOCK)
+    context.set_source_surface(image)
+    context.get_source().set_filter(cairo.FILTER_GOOD)
+    context.paint()
+    small.flush()
+    data, stride = bytes(small.get_data()), small.get_stride()
+    return (image.get_width(), image.get_height()), [
+        data[y * stride + 4 * x:y * stride + 4 * x + 3]
+        for y in range(small.get_height()) for x in range(small.get_width())]
+
+
+def picture_problems(path, reference):
+    (size, got), (want_size, want) = blocks(path), blocks(reference)
+    if size != want_size:
+        return [f"{path.name} is {size[0]}x{size[1]}, Chromium's {want_size[0]}x{want_size[1]}"]
+    differ = sum(1 for a, b in zip(got, want)
+                 if max(abs(x - y) for x, y in zip(a, b)) > COLOUR_SLACK)
+    share = differ / len(want)
+    print(f"  {path.name}: {share:.1%} of its blocks differ from Chromium's picture")
+    return [] if share <= BLOCK_SHARE else [
+        f"{path.name}: {share:.1%} of its blocks differ from Chromium's picture"]
+
+
+def box_problems(got, want):
+    if [b[0] for b in got] != [b[0] for b in want]:
+        return [f"it shows {[b[0] for b in got]}, Chromium {[b[0] for b in want]}"]
+    problems = []
+    for g, w in zip(got, want):
+        if any(abs(a - b) > 1 for a, b in zip(g[1:5], w[1:5])) or g[5:] != w[5:]:
+            problems.append(f"{g[0]} is {g[1:]}, in Chromium {w[1:]}")
+    return problems
+
+
+def name_problems(browser, shot):
+    """The name typed with real keys, in its box and then on its seat's tag, shown whole."""
+    problems = []
+    browser.keys("1")
+    wait_for(lambda: browser.js("document.activeElement.tagName") == "INPUT", 5, "the name box")
+    browser.keys(NAME)
+    try:
+        wait_for(lambda: browser.js("document.activeElement.value") == NAME, 5, "the name typed")
+    except AssertionError:
+        problems.append(f"the name box holds {browser.js('document.activeElement.value')!r}, "
+                        f"typed {NAME!r}")
+    if browser.js("document.activeElement.scrollWidth > document.activeElement.clientWidth"):
+        problems.append("the name box does not show the whole name")
+    browser.shot(shot)
+    browser.keys(browser.ENTER)
+    wait_for(lambda: browser.js("BrivazonPage.stats.journal.some(e => e.what === "
+                                "'phase CTopic1')"), 10, "the topics after the name")
+    tags = browser.js("[...document.querySelectorAll('[data-form=frmGame] .label')].filter(n => "
+                      "/^lblName\\d0$/.test(n.dataset.name) && n.getClientRects().length)"
+                      ".map(n => n.textContent)")
+    if tags != [NAME]:
+        problems.append(f"the name tags show {tags}, typed {NAME!r}")
+    problems += [f"text not shown whole: {c}" for c in browser.js(
+        "[...new Set(__brivazonCutSeen.concat(__brivazonCutTexts()))]")]
+    return problems
+
+
+def engine_problems(engine, url, preload, out, reference, boxes):
+    started = time.monotonic()
+    slug = engine.name.lower()
+    problems = []
+    browser = None
+    try:
+        browser = engine(url, preload, *SIZE)
+        wait_for(lambda: browser.js(SHOWN), 20, "the first screen")
+        browser.shot(out / f"{slug}-start.png")
+        problems += box_problems(browser.js(BOXES), boxes)
+        problems += picture_problems(out / f"{slug}-start.png", reference)
+        problems += name_problems(browser, out / f"{slug}-name.png")
+    except AssertionError as failure:
+        problems.append(str(failure))
+    finally:
+        if browser:
+            browser.close()
+    print(f"{engine.name}: the first screen as in Chromium, {NAME!r} typed and shown whole: "
+          f"{'failed' if problems else 'passed'} in {time.monotonic() - started:.1f} s")
+    return [f"{engine.name}: {p}" for p in problems]
+
+
+def other_engines(url, out, chromium, watch):
+    """Chromium's first screen at 800 x 600 (`chromium`: the check's page class, `watch`: the
+    script it sets before the page), then the same page in each other engine."""
+    hook = {"draws": [0.1, 0.5, 0.9], "seed": 1}
+    page = chromium(url, hook)
+    try:
+        page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": SIZE[0], "height": SIZE[1], "deviceScaleFactor": 1, "mobile": False})
+        page.driver.refresh()
+        page.wait_for(lambda: page.js("return " + SHOWN), 10, "Chromium's first screen")
+        page.shot(out, "chromium-start")
+        boxes = page.js("return " + BOXES)
+    finally:
+        page.close()
+    preload = f"globalThis.__brivazonTest = {json.dumps(hook)};" + watch
+    problems = []
+    for engine in (firefox.Firefox, webkit.WebKit):
+        problems += engine_problems(engine, url, preload, out, out / "chromium-start.png",
+                                    boxes)
+    return problems
