@@ -449,7 +449,7 @@ def command_times(runner, scenario):
     return times
 
 
-def replay(page, commands, times, out, stray_key, actions, want, touch=False):
+def replay(page, commands, times, out, stray_key, actions, want, touch=False, shots="game"):
     """Plays the scenario's keys and OKs on the page, each when the page's clock reaches its
     time in the runner (a key that lands late moves the rest along with it); `actions` gets
     the runner's time of each key and OK the page hears, in order. By `touch`, a finger does
@@ -517,7 +517,7 @@ def replay(page, commands, times, out, stray_key, actions, want, touch=False):
                                ".getBoundingClientRect().top]")
                 if hint[0] > hint[1] + 0.5:
                     raise AssertionError(f"the hint's bottom {hint[0]} is over the scene")
-                page.shot(out, "tablet-hint")
+                page.shot(out, f"{shots}-hint")
                 page.touch([page.centre("#hint button")])
         elif name == "key":
             page.press(arg.rstrip(" \t") if arg.strip() else arg)
@@ -554,7 +554,7 @@ def replay(page, commands, times, out, stray_key, actions, want, touch=False):
                     page.press(stray_key)
             shot += 1
             if shot % 4 == 1:
-                page.shot(out, f"{'tablet' if touch else 'game'}-box-{shot:02d}")
+                page.shot(out, f"{shots}-box-{shot:02d}")
             if touch:
                 page.touch([page.centre(".dialog:not([hidden]) button")])
             else:
@@ -617,11 +617,11 @@ def touch_style_problems(page):
     return [] if got == want else [f"tablet: touch styles {got}, want {want}"]
 
 
-def whole_game(url, out, runner, touch=False):
-    # By touch, buzzes at the same instant are fingers in one event: the game of the runner's
-    # own scenario, which the keys of a page cannot play.
+def whole_game(url, out, runner, touch=None):
+    # By touch (on a tablet of that width and height), buzzes at the same instant are fingers
+    # in one event: the game of the runner's own scenario, which the keys of a page cannot play.
     scenario = ROOT / "tests" / ("data/whole_game_2p.scn" if touch else "web/browser_game.scn")
-    name = "tablet" if touch else "game"
+    name = "game" if not touch else "tablet" if touch[0] > touch[1] else "tablet-upright"
     expected = out / f"{scenario.stem}.expected"
     expected.write_text(subprocess.run(["node", str(runner)], stdin=scenario.open("rb"),
                                        capture_output=True, check=True).stdout.decode("utf-8"),
@@ -631,13 +631,13 @@ def whole_game(url, out, runner, touch=False):
     problems = []
     try:
         if touch:
-            page.tablet()
+            page.tablet(*touch)
             problems += touch_style_problems(page)
         page.shot(out, f"{name}-00-start")
         actions = []
         want = transcript_events(expected)
         steps = replay(page, commands, command_times(runner, scenario), out, "q", actions, want,
-                       touch)
+                       touch, name)
         for step in steps:
             if step == "dump":
                 page.shot(out, f"{name}-dump")
@@ -647,7 +647,7 @@ def whole_game(url, out, runner, touch=False):
                     problems += check_dump(page, dump_lines(expected))
         page.wait_for(lambda: page.js("return !document.getElementById('over').hidden"), 5,
                       "the end of the game")
-        page.shot(out, "game-99-end")
+        page.shot(out, f"{name}-99-end")
         # The end shows each player's final score: the winner's is the one the last box said.
         count = int(next(arg for name, arg in commands if name == "key"))
         names = [arg for name, arg in commands if name == "type"][:count]
@@ -1098,7 +1098,9 @@ def main():
         if args.only in (None, "game"):
             problems += whole_game(url, args.out, args.runner)
         if args.only in (None, "touch"):
-            problems += whole_game(url, args.out, args.runner, touch=True)
+            # A tablet held on its side, then upright.
+            problems += whole_game(url, args.out, args.runner, touch=(1024, 768))
+            problems += whole_game(url, args.out, args.runner, touch=(768, 1024))
     finally:
         server.shutdown()
     for p in problems:
