@@ -11,8 +11,10 @@ and answers each command with a line: a script's value, a snapshot, keys typed i
 """
 import json
 import os
+import select
 import subprocess
 import sys
+import tempfile
 
 ENTER = "\n"
 
@@ -25,20 +27,27 @@ class WebKit:
     ENTER = ENTER
 
     def __init__(self, url, preload, width, height):
+        # Checks run as root in containers, where WebKit's own sandbox cannot start; the page
+        # is the project's own, served from this machine.
         env = dict(os.environ, WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS="1")
+        self.log = tempfile.TemporaryFile()
         self.process = subprocess.Popen(
             ["xvfb-run", "-a", "-s", f"-screen 0 {width + 200}x{height + 200}x24",
              "/usr/bin/python3", __file__, url, str(width), str(height)],
-            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=self.log,
             text=True, env=env, start_new_session=True)
         self.call({"preload": preload})
 
     def call(self, command):
         self.process.stdin.write(json.dumps(command) + "\n")
         self.process.stdin.flush()
+        if not select.select([self.process.stdout], [], [], 60)[0]:
+            raise AssertionError(f"WebKit did not answer {command} within 60 s")
         line = self.process.stdout.readline()
         if not line:
-            raise AssertionError(f"WebKit stopped (exit status {self.process.poll()})")
+            self.log.seek(0)
+            raise AssertionError(f"WebKit stopped (exit status {self.process.poll()}): "
+                                 f"{self.log.read().decode(errors='replace')[-600:]}")
         answer = json.loads(line)
         if "error" in answer:
             raise AssertionError(f"WebKit: {answer['error']}")
@@ -56,11 +65,15 @@ class WebKit:
 
     def close(self):
         try:
-            self.process.stdin.close()
+            self.process.stdin.close()  # the window's side quits at the end of its input
+        except OSError:
+            pass
+        try:
             self.process.wait(15)
-        except (OSError, subprocess.TimeoutExpired):
+        except subprocess.TimeoutExpired:
             os.killpg(self.process.pid, 15)
             self.process.wait()
+        self.log.close()
 
 
 def show(url, width, height):
