@@ -9,7 +9,8 @@
 #                     build/web/site (index.html, the JavaScript, the WebAssembly, the fonts)
 #   make serve-web    serves the site on 127.0.0.1 and prints its address
 #   make test-web     the runner built for Node.js replays every scenario byte for byte
-#   make check-web    plays whole games in headless Chromium with real keys; screenshots in
+#   make check-web    plays whole games in headless Chromium with real keys and fingers, and
+#                     shows the first screen in Firefox ESR and WebKitGTK; screenshots in
 #                     build/web/check
 #   make web-figures  the page's figures: size, first paint, countdown accuracy, idle wake-ups,
 #                     the installed page's second start from its cache
@@ -18,7 +19,9 @@ WEB_BUILD := build/web
 WEB_SITE := $(WEB_BUILD)/site
 WEB_PORT ?= 8640
 WEB_DEPS := emscripten node-acorn fonttools python3-brotli
-WEB_CHECK_DEPS := chromium chromium-driver python3-selenium
+# The other engines players use: Firefox ESR, and WebKitGTK driven from Python under Xvfb.
+WEB_CHECK_DEPS := chromium chromium-driver python3-selenium firefox-esr gir1.2-webkit2-4.1 \
+  python3-gi python3-gi-cairo xvfb xauth xdotool
 WEB_PY := /usr/bin/python3
 # Emscripten's tools run on the machine's node, which may not be Debian's: they find Debian's
 # JavaScript modules (acorn) only here.

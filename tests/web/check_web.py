@@ -16,8 +16,9 @@ page's own clock, by keys and by touch, and holds the page to the scenario's tra
 other checks end fresh games with Escape in several phases (endings), enter and leave full
 screen and show the page on a phone and at 800x600 (screens), read the page as a screen reader
 does (screen_reader), hide the page behind another tab (hidden_page), open a game by the mouse
-(mouse), and install the page, load it slowly and play it with the server stopped (offline).
-Screenshots go to --out.
+(mouse), play with virtual gamepads (gamepads), install the page, load it slowly and play it
+with the server stopped (offline), and show the first screen in Firefox ESR and WebKit
+(engines). Screenshots go to --out.
 
 Debian's Python modules (selenium) import only under /usr/bin/python3.
 """
@@ -33,6 +34,7 @@ if not __package__:
 
 from . import ROOT  # noqa: E402 (after the package is found)
 from .endings import endings  # noqa: E402
+from .engines import other_engines  # noqa: E402
 from .figures import figures  # noqa: E402
 from .gamepads import gamepads  # noqa: E402
 from .hidden_page import hidden_page  # noqa: E402
@@ -52,8 +54,9 @@ def main():
     parser.add_argument("--runner", type=pathlib.Path, help="the runner built for Node.js",
                         default=ROOT / "build" / "web" / "brivazon-sim.js")
     parser.add_argument("--figures", action="store_true")
-    parser.add_argument("--only", choices=["game", "touch", "endings"],
-                        help="the whole game by keys or by touch alone, or all the other checks")
+    parser.add_argument("--only", choices=["game", "touch", "endings", "engines"],
+                        help="the whole game by keys or by touch alone, the other engines, "
+                        "or all the other checks")
     parser.add_argument("--verbose", action="store_true", help="print each command as it plays")
     args = parser.parse_args()
     runner = ["node", str(args.runner)]
@@ -74,10 +77,14 @@ def main():
             problems += offline(args.site, args.out)
             problems += mouse_opening(url, args.out)
             problems += gamepads(url, args.out)
+        if args.only in (None, "engines"):
+            problems += other_engines(url, args.out)
         if args.only in (None, "game"):
             problems += whole_game(url, args.out, runner, verbose=args.verbose)
         if args.only in (None, "touch"):
-            problems += whole_game(url, args.out, runner, touch=True, verbose=args.verbose)
+            # A tablet held on its side, then upright.
+            for tablet in [(1024, 768), (768, 1024)]:
+                problems += whole_game(url, args.out, runner, touch=tablet, verbose=args.verbose)
     finally:
         server.shutdown()
     for p in problems:

@@ -38,6 +38,11 @@ def offline(site, out):
         page.driver.get((site.resolve() / "index.html").as_uri())
         if "ouverte comme un fichier" not in (page.js(loading) or [""])[0]:
             problems.append(f"offline: a page opened from a file says {page.js(loading)}")
+        # The installed page's second start, as a player's: no slow network, caches on.
+        cdp("Network.emulateNetworkConditions", {"offline": False, "latency": 0,
+                                                  "downloadThroughput": -1,
+                                                  "uploadThroughput": -1})
+        cdp("Network.setCacheDisabled", {"cacheDisabled": False})
         cdp("Network.setBypassServiceWorker", {"bypass": False})
         server.shutdown()
         server.server_close()

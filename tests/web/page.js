@@ -41,7 +41,11 @@ globalThis.__brivazonCutTexts = function (stillOnly) {
       const range = document.createRange();
       range.setStart(node.firstChild, m.index);
       range.setEnd(node.firstChild, m.index + m[0].length);
-      words.push(range.getBoundingClientRect());
+      // A word lies on one line: its widest box (WebKit adds an empty one where the blank
+      // before it wrapped, at the end of the line above).
+      const boxes = [...range.getClientRects()];
+      words.push(boxes.length ? boxes.reduce((a, b) => b.width > a.width ? b : a)
+                              : range.getBoundingClientRect());
     }
     const lines = new Set(words.map(r => Math.round(r.top))).size;
     if (words.some(r => r.left < box.left - slack || r.right > right + slack ||
@@ -96,7 +100,9 @@ globalThis.__brivazonLayout = function () {
   const v = visualViewport;
   return {scene: box('scene'), button: box('fullscreen'), page: [innerWidth, innerHeight],
           view: [v.offsetLeft, v.offsetTop, v.offsetLeft + v.width, v.offsetTop + v.height],
-          full: !!document.fullscreenElement,
+          full: !!document.fullscreenElement, finger: parseFloat(getComputedStyle(
+            document.getElementById('scene')).getPropertyValue('--finger')) *
+            document.getElementById('scene').getBoundingClientRect().width / 640,
           keys: BrivazonPage.stats.journal.filter(e => e.what.startsWith('key ')).length};
 };
 

@@ -23,6 +23,8 @@ def placement_problems(s, how):
     problems = []
     if min(l, bl) < vl - 1 or min(t, bt) < vt - 1 or max(r, br) > vr + 1 or max(b, bb) > vb + 1:
         problems.append(f"{how}: the scene or the button is not all on screen: {s}")
+    if min(br - bl, bb - bt) < s["finger"] - 0.5:
+        problems.append(f"{how}: the full-screen button is smaller than a finger: {s}")
     if bl < r and br > l and bt < b and bb > t:
         problems.append(f"{how}: the full-screen button covers the scene: {s}")
     if (r - l) / 640 < 0.9 * min((vr - vl) / 640, (vb - vt) / 480):
@@ -67,9 +69,11 @@ def full_screen(page, out, problems):
 
 @page_check("small screens", [0.1, 0.5, 0.9])
 def small_screens(page, out, problems):
-    """A phone upright and on its side shows the whole scene on screen (its page does not
-    widen past the screen); a window as wide as the scene keeps the full-screen button off it."""
-    for width, height, mobile in [(390, 844, True), (844, 390, True), (800, 600, False)]:
+    """A phone and a tablet, upright and on their side, show the whole scene on screen (their
+    page does not widen past the screen); there and in a window as wide as the scene, the
+    full-screen button, a finger's size, stays off it."""
+    for width, height, mobile in [(390, 844, True), (844, 390, True), (800, 600, False),
+                                  (1024, 768, True), (768, 1024, True)]:
         page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": width, "height": height, "deviceScaleFactor": 3 if mobile else 1,
             "mobile": mobile})
@@ -81,4 +85,5 @@ def small_screens(page, out, problems):
         if s["page"] != [width, height]:
             problems.append(f"{how}: the page is {s['page']}, wider or taller than the screen")
         page.shot(out, f"screen-{width}x{height}")
-    print("small screens: the whole scene on a phone both ways, the full-screen button off it")
+    print("small screens: the whole scene on a phone and a tablet both ways, the full-screen "
+          "button a finger's size and off it")

@@ -70,7 +70,8 @@ def command_times(runner, scenario):
     return sim.dump_times(sim.run(runner, scenario="\n".join(marked) + "\n"))
 
 
-def replay(page, commands, times, out, stray_key, actions, want, touch=False, verbose=False):
+def replay(page, commands, times, out, stray_key, actions, want, touch=False, verbose=False,
+           shots="game"):
     """Plays the scenario's keys and OKs on the page, each when the page's clock reaches its
     time in the runner (a key that lands late moves the rest along with it); `actions` gets
     the runner's time of each key and OK the page hears, in order. By `touch`, a finger does
@@ -138,7 +139,7 @@ def replay(page, commands, times, out, stray_key, actions, want, touch=False, ve
                                ".getBoundingClientRect().top]")
                 if hint[0] > hint[1] + 0.5:
                     raise AssertionError(f"the hint's bottom {hint[0]} is over the scene")
-                page.shot(out, "tablet-hint")
+                page.shot(out, f"{shots}-hint")
                 page.touch([page.centre("#hint button")])
         elif name == "key":
             page.press(arg.rstrip(" \t") if arg.strip() else arg)
@@ -175,7 +176,7 @@ def replay(page, commands, times, out, stray_key, actions, want, touch=False, ve
                     page.press(stray_key)
             shot += 1
             if shot % 4 == 1:
-                page.shot(out, f"{'tablet' if touch else 'game'}-box-{shot:02d}")
+                page.shot(out, f"{shots}-box-{shot:02d}")
             if touch:
                 page.touch([page.centre(".dialog:not([hidden]) button")])
             else:
@@ -238,12 +239,13 @@ def touch_style_problems(page):
     return [] if got == want else [f"tablet: touch styles {got}, want {want}"]
 
 
-def whole_game(url, out, runner, touch=False, verbose=False):
-    """One whole game on the page against the transcript of the runner (a command)."""
+def whole_game(url, out, runner, touch=None, verbose=False):
+    """One whole game on the page against the transcript of the runner (a command); by touch
+    alone on a tablet of that width and height."""
     # By touch, buzzes at the same instant are fingers in one event: the game of the runner's
     # own scenario, which the keys of a page cannot play.
     scenario = ROOT / "tests" / ("data/whole_game_2p.scn" if touch else "web/browser_game.scn")
-    name = "tablet" if touch else "game"
+    name = "game" if not touch else "tablet" if touch[0] > touch[1] else "tablet-upright"
     expected = out / f"{scenario.stem}.expected"
     played = sim.run(runner, scenario=scenario.read_text(encoding="utf-8"))
     expected.write_text(played, encoding="utf-8")
@@ -253,13 +255,13 @@ def whole_game(url, out, runner, touch=False, verbose=False):
     problems = []
     try:
         if touch:
-            page.tablet()
+            page.tablet(*touch)
             problems += touch_style_problems(page)
         page.shot(out, f"{name}-00-start")
         actions = []
         want = sim.events(played)
         steps = replay(page, commands, command_times(runner, scenario), out, "q", actions, want,
-                       touch, verbose)
+                       touch, verbose, name)
         for step in steps:
             if step == "dump":
                 page.shot(out, f"{name}-dump")
@@ -269,7 +271,7 @@ def whole_game(url, out, runner, touch=False, verbose=False):
                     problems += check_dump(page, sim.dumped_elements(played), twips)
         page.wait_for(lambda: page.js("return !document.getElementById('over').hidden"), 5,
                       "the end of the game")
-        page.shot(out, "game-99-end")
+        page.shot(out, f"{name}-99-end")
         # The end shows each player's final score: the winner's is the one the last box said.
         count = int(next(arg for name, arg in commands if name == "key"))
         names = [arg for name, arg in commands if name == "type"][:count]

@@ -494,6 +494,9 @@ var BrivazonPage = (function () {
     if (target.closest && target.closest('#fullscreen, #over, #hint')) return;
     if (event.pointerType === 'mouse' && event.button !== 0) return;
     unlockAudio();
+    // The place is read in the scene where the finger landed: the hint, shown at the first
+    // touch, moves the scene.
+    var r = scene.getBoundingClientRect();
     if (event.pointerType !== 'mouse') showHint();
     var onBox = target.classList && target.classList.contains('box');
     // The default (a click's focus change, a long press, a double-tap zoom) is the game's to
@@ -512,7 +515,6 @@ var BrivazonPage = (function () {
       }
       return;
     }
-    var r = scene.getBoundingClientRect();
     var scale = r.width / WIDTH;
     // Fingers of one touch share its time stamp: the game takes them at one instant.
     var together = event.timeStamp === lastTap ? 1 : 0;
