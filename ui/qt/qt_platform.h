@@ -42,7 +42,6 @@
 
 class QEvent;
 class QKeyEvent;
-class QLineEdit;
 class QAbstractNativeEventFilter;
 class QObject;
 class QWidget;
