@@ -35,6 +35,7 @@ void Shell::attach(Runtime& runtime) {
 }
 
 void Shell::catchUpClock(bool move) {
+  // Read even when the clock stays: reading it takes in what a test fixed up to now.
   const std::int64_t t = surface_.clock();
   if (!move) return;
   if (t > runtime_->now()) runtime_->setNow(t);
