@@ -118,6 +118,7 @@ void describeGame(ui::Table& table, FrmGame& g) {
 
 void Brivazon::describeTargets(ui::Table& table) const {
   FrmGame& g = *frmGame_;
+  table.phase = &g.lblCheckpoint;
   // Where a key would go to a box or to another window, a tap stands for none of the game's.
   if (runtime_.front() != frmGame_.get() || runtime_.keyboardBox()) return;
   if (g.phaseIs(phase::kPlayerCount)) {

@@ -13,11 +13,14 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "game/inventory.h"
 
 namespace {
 
@@ -37,10 +40,10 @@ const std::map<std::string, std::set<std::string>> kMayInclude{
     {"app", {"game", "ui", "ui/qt"}},
     {"web", {"game", "ui", "ui/web"}},
 };
-// Inside a folder files may know each other, but a backend's renderer stands below its platform
-// (the picture tool uses the renderer alone): these units never include those.
+// Inside a folder files may know each other, but a backend's renderer and its message panel stand
+// below its platform (the picture tool uses them alone): these units never include those.
 const std::multimap<std::string, std::string> kNeverIncludes{
-    {"ui/qt/form_view", "ui/qt/qt_platform"}};
+    {"ui/qt/form_view", "ui/qt/qt_platform"}, {"ui/qt/message_panel", "ui/qt/qt_platform"}};
 // The folders that may include a toolkit.
 const std::set<std::string> kToolkit{"ui/qt", "app"};
 
@@ -148,6 +151,26 @@ TEST_F(Layering, EveryIncludeGoesDownTheTableAndNoFolderOrFileIncludesItselfBack
       if (inc.to == from->second) faults.push_back(inc.file + " includes " + inc.to);
   for (const std::string& f : faults)
     ADD_FAILURE() << f;
+}
+
+// What a backend must know of the game it reads from ui::Table: no file of one, the page's script
+// included, names a window or an element of the game.
+TEST(Backends, NameNoWindowOrElementOfTheGame) {
+  std::string names;
+  for (const ui::FormLayout* form : {&game::kFrmGame, &game::kFrmBlack}) {
+    names += std::string(names.empty() ? "" : "|") + std::string(form->name);
+    for (const ui::ElementLayout& e : form->elements)
+      names += "|" + std::string(e.name);
+  }
+  const std::regex named("\\b(" + names + ")\\b");
+  for (const char* backend : {"ui/qt", "ui/web", "ui/headless"}) {
+    for (const auto& entry : fs::directory_iterator(fs::path(BRIVAZON_SOURCE_DIR) / backend)) {
+      std::ifstream in(entry.path());
+      const std::string text{std::istreambuf_iterator<char>(in), {}};
+      std::smatch m;
+      EXPECT_FALSE(std::regex_search(text, m, named)) << entry.path() << " names " << m.str();
+    }
+  }
 }
 
 }  // namespace

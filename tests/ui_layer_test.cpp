@@ -3,12 +3,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The windowing layer's own rules, on a small window of its own: synchronous Change events,
-// timer schedules, a timer blocked in a message box, program end, keyboard routing, numbers and
-// random draws.
+// timer schedules, a timer blocked in a message box, program end, keyboard routing, the shell
+// under the interactive backends, numbers and random draws.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -17,6 +19,7 @@
 #include "ui/headless/headless_platform.h"
 #include "ui/legibility.h"
 #include "ui/numeric.h"
+#include "ui/shell.h"
 #include "ui/timer.h"
 
 namespace {
@@ -196,6 +199,101 @@ TEST_F(Layer, EveryTickModeRunsEveryPoll) {
   EXPECT_EQ(form.polls, 1000);
 }
 
+// A backend of nothing but the shell: its surface records what it is asked, and a box waits by
+// playing the test's next step.
+struct FakeShell : ui::Surface, ui::Shell {
+  FakeShell() : ui::Shell(static_cast<ui::Surface&>(*this)) {}
+  std::int64_t time = 0;
+  std::optional<std::int64_t> armed;
+  ui::KeyboardTarget keyboard;
+  std::vector<std::string> log;
+  std::vector<std::function<void()>> steps;
+
+  std::int64_t clock() override { return time; }
+  void armTimer(std::optional<std::int64_t> due) override { armed = due; }
+  void createWindow(ui::Form&) override {}
+  void destroyWindow(ui::Form&) override {}
+  void bringToFront(ui::Form& form, ui::Form* before) override {
+    log.push_back(std::string("front ") + (before ? "over " : "") + std::string(form.name()));
+  }
+  void updateWindow(ui::Form&) override {}
+  void updateElement(ui::Element&, ui::Property) override {}
+  void openBox(std::string_view, std::string_view text, const ui::PixelRect& a) override {
+    log.push_back(std::string(text) + " at " + std::to_string(int(a.left)) + "," +
+                  std::to_string(int(a.top)) + " " + std::to_string(int(a.width)) + "x" +
+                  std::to_string(int(a.height)));
+  }
+  void placeBoxes(const ui::PixelRect&) override {}
+  void waitForAnswer() override {
+    auto step = steps.front();
+    steps.erase(steps.begin());
+    step();
+  }
+  void closeBox() override { log.push_back("close"); }
+  void pressOk() override { boxAnswered(); }
+  void giveKeyboard(const ui::KeyboardTarget& target) override { keyboard = target; }
+  void nameBox(ui::TextBox&, const std::string&) override {}
+  void tableChanged(const ui::Table& now, const ui::Table&) override {
+    log.push_back("table " + now.screen);
+  }
+  void announce(const ui::Announcement&) override {}
+  void beep() override {}
+  float measureText(const ui::Label&, std::string_view) override { return 0; }
+  void programEnding() override { log.push_back("end"); }
+};
+
+TEST(Shell, RunsEventsOnTheRealClockStacksBoxesAndKeepsTheKeyboardAndTableInStep) {
+  ui::RuntimeOn<FakeShell> backend;
+  FakeShell& shell = backend.platform();
+  ui::Runtime& rt = backend.runtime();
+  rt.setTableSource([&] { return ui::Table{.screen = shell.ending() ? "" : "écran"}; });
+  TestForm form{rt}, card{rt};
+  form.show();
+  card.show();
+  form.tmrFirst.setEnabled(true);
+  form.tmrSecond.setEnabled(true);
+  EXPECT_EQ(shell.armed, 10);  // armed at once outside an event
+  // A box in the first tick, centred as a window that gives none an area; while it waits the
+  // clock goes on (the second timer ticks), a second box stands over it and the pad's Enter
+  // answers the newest first.
+  form.boxInFirst = true;
+  shell.time = 12;
+  shell.steps = {[&] {
+                   EXPECT_TRUE(shell.keyboard.messageBox);
+                   shell.time = 25;
+                   shell.enter([] {});
+                   shell.enter([&] { rt.messageBox("inner"); });
+                 },
+                 [&] { shell.padPressed(ui::Key::enter()); },
+                 [&] {
+                   EXPECT_TRUE(shell.boxOpen());
+                   shell.padPressed(ui::Key::character(U'1'));  // lost while a box is open
+                   shell.boxAnswered();
+                 }};
+  shell.enter([] {});
+  EXPECT_EQ(form.log,
+            (std::vector<std::string>{"first 10", "second 10", "second 20", "first resumes 25"}));
+  EXPECT_EQ(shell.log, (std::vector<std::string>{"front frmTest", "front over frmTest",
+                                                 "table écran", "hold at 80,160 480x160",
+                                                 "inner at 80,160 480x160", "close", "close"}));
+  EXPECT_EQ(shell.armed, 30);
+  EXPECT_EQ(shell.keyboard, ui::KeyboardTarget{.window = &card});
+  // The table is taken in only when it changed; a key that reached the window before the
+  // keyboard moved to a box is typed there.
+  card.hide();
+  form.txtOne.show();
+  shell.enter([&] {
+    EXPECT_TRUE(shell.routeKey(nullptr, 'a', 'A', 0).elsewhere);
+    EXPECT_FALSE(shell.routeKey(&form.txtOne, 'a', 'A', 0).elsewhere);
+  });
+  EXPECT_EQ(shell.log.size(), 8u);
+  EXPECT_EQ(shell.log.back(), "front over frmTest");
+  EXPECT_EQ(shell.keyboard, ui::KeyboardTarget{.textBox = &form.txtOne});
+  EXPECT_EQ(form.log.back(), "down 65");
+  shell.enter([&] { rt.quit(); });  // stopped at the entry
+  EXPECT_EQ(shell.log.back(), "end");
+}
+
 TEST(Numbers, CaptionsReadAsWholeNumbersAndWriteWithoutBlanks) {
   EXPECT_EQ(ui::val("15"), 15);
   EXPECT_EQ(ui::val("-500"), -500);
@@ -247,6 +345,15 @@ TEST(Legibility, ACaptionTakesTheLargestSizeThatFitsAndTextTheColourThatReads) {
   EXPECT_LE(tried.size(), 9u);
   EXPECT_EQ(ui::largestFittingSize(32, 1, upTo(31)), 31);
   EXPECT_EQ(ui::largestFittingSize(32, 4, upTo(0)), 4);
+  // A caption too wide for its box is drawn smaller in its room, and cut short below its least
+  // size.
+  auto fitsUpTo = [](int box, int room) {
+    return [=](int size, bool inRoom) { return size <= (inRoom ? room : box); };
+  };
+  EXPECT_FALSE(ui::fitCaption(20, 8, fitsUpTo(20, 0)).shrunk);
+  const ui::CaptionSize shrunk = ui::fitCaption(20, 8, fitsUpTo(10, 14));
+  EXPECT_EQ(std::tuple(shrunk.pixels, shrunk.shrunk, shrunk.cut), std::tuple(14, true, false));
+  EXPECT_TRUE(ui::fitCaption(20, 8, fitsUpTo(10, 5)).cut);
 
   // A label that runs past the window's right or bottom edge may use only what is on screen;
   // one still outside the window (a card sliding in) keeps its whole box.

@@ -32,6 +32,22 @@ int largestFittingSize(int natural, int smallest, Fits&& fits) {
   return low;
 }
 
+// How a caption is drawn: at its own size in its box when it fits there; else shrunk, drawn in
+// its room alone at the largest size down to `smallest` that fits the room, and cut short with an
+// ellipsis when even that does not. `fits(pixels, inRoom)` measures with the backend's toolkit.
+struct CaptionSize {
+  int pixels = 0;
+  bool shrunk = false;
+  bool cut = false;
+};
+template <class Fits>
+CaptionSize fitCaption(int natural, int smallest, Fits&& fits) {
+  if (fits(natural, false)) return {natural};
+  const int size =
+      largestFittingSize(natural, smallest, [&](int pixels) { return fits(pixels, true); });
+  return {size, true, !fits(size, true)};
+}
+
 class Element;
 
 // The room a caption may use, in pixels of the 640 x 480 scene: its label's box, cut at the

@@ -71,6 +71,8 @@ struct Table {
   // offers its reader is this and nothing else.
   std::vector<Spoken> spoken;
   std::string boxName;  // what the box with the keyboard asks for (the prompt above it)
+  // The label whose caption is the game's phase, which the browser check follows.
+  const Label* phase = nullptr;
 
   bool operator==(const Table&) const = default;
 };

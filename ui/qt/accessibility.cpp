@@ -36,25 +36,37 @@ bool shown(const Element& e) {
   return e.layout().kind == Kind::Label && onScreen(e);
 }
 
-// One label of a view. It has no object of its own: it reads the label through the view, which
-// it outlives by no more than the view's own interface does.
-class LabelAccessible final : public QAccessibleInterface {
+// A leaf of a widget's accessible tree with no object of its own: no children, no focus, and
+// texts the assistive technologies cannot change. It lives in the top-level window of its
+// widget, whose interface is its parent.
+class LeafAccessible : public QAccessibleInterface {
  public:
-  LabelAccessible(FormView* view, int index) : view_(view), index_(index) {}
+  explicit LeafAccessible(QWidget* parent) : parent_(parent) {}
 
-  bool isValid() const override { return label() != nullptr; }
   QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
+  QWindow* window() const override { return parent_ ? parent_->window()->windowHandle() : nullptr; }
   QAccessibleInterface* focusChild() const override { return nullptr; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessibleInterface* parent() const override {
-    return view_ ? QAccessible::queryAccessibleInterface(view_.data()) : nullptr;
+    return parent_ ? QAccessible::queryAccessibleInterface(parent_.data()) : nullptr;
   }
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessible::Role role() const override { return QAccessible::StaticText; }
   void setText(QAccessible::Text, const QString&) override {}
+
+ protected:
+  QPointer<QWidget> parent_;
+};
+
+// One label of a view. It reads the label through the view, which it outlives by no more than
+// the view's own interface does.
+class LabelAccessible final : public LeafAccessible {
+ public:
+  LabelAccessible(FormView* view, int index) : LeafAccessible(view), view_(view), index_(index) {}
+
+  bool isValid() const override { return label() != nullptr; }
+  QAccessible::Role role() const override { return QAccessible::StaticText; }
 
   QString text(QAccessible::Text t) const override {
     const Label* l = label();
@@ -168,24 +180,13 @@ class ViewAccessible final : public QAccessibleWidget {
 
 // One announcement: a notification in the window, named by what it says. Each announcement has
 // its own, so that a screen reader that asks a moment late still hears each one's words.
-class NotificationAccessible final : public QAccessibleInterface {
+class NotificationAccessible final : public LeafAccessible {
  public:
   NotificationAccessible(QWidget& window, QString text)
-      : window_(&window), text_(std::move(text)) {}
+      : LeafAccessible(&window), text_(std::move(text)) {}
 
-  bool isValid() const override { return !window_.isNull(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
-  QAccessibleInterface* focusChild() const override { return nullptr; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override {
-    return window_ ? QAccessible::queryAccessibleInterface(window_.data()) : nullptr;
-  }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  bool isValid() const override { return !parent_.isNull(); }
   QAccessible::Role role() const override { return QAccessible::Notification; }
-  void setText(QAccessible::Text, const QString&) override {}
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name ? text_ : QString();
   }
@@ -193,12 +194,11 @@ class NotificationAccessible final : public QAccessibleInterface {
   QAccessible::State state() const override {
     QAccessible::State s;
     s.readOnly = true;
-    s.invisible = window_.isNull() || !window_->isVisible();
+    s.invisible = parent_.isNull() || !parent_->isVisible();
     return s;
   }
 
  private:
-  QPointer<QWidget> window_;
   QString text_;
 };
 

@@ -22,6 +22,7 @@
 #include "ui/qt/accessibility.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qstring.h"
+#include "ui/shell.h"
 
 namespace ui::qt {
 
@@ -36,18 +37,18 @@ Color fromQColor(const QColor& c) {
                static_cast<std::uint8_t>(c.blue())};
 }
 
-QRectF pixelRect(const Element& e) {
-  return QRectF(e.left() / kTwipsPerPixel, e.top() / kTwipsPerPixel, e.width() / kTwipsPerPixel,
-                e.height() / kTwipsPerPixel);
+QRectF pixelsOf(const Element& e) {
+  const PixelRect r = ui::pixelRect(e);
+  return QRectF(r.left, r.top, r.width, r.height);
 }
 
 // The whole pixels a label touches, for repaints.
 QRect pixelBounds(const Element& e) {
-  return pixelRect(e).normalized().toAlignedRect();
+  return pixelsOf(e).normalized().toAlignedRect();
 }
 
 QRect lineEditGeometry(const Element& e, qreal scale) {
-  const QRectF r = pixelRect(e);
+  const QRectF r = pixelsOf(e);
   return QRect(qRound(r.x() * scale), qRound(r.y() * scale), qRound(r.width() * scale),
                qRound(r.height() * scale));
 }
@@ -204,7 +205,7 @@ void FormView::elementChanged(Element& element, Property p) {
     return;
   }
   if (p == Property::Caption || (p == Property::Visible && element.visible()) ||
-      (p == Property::Geometry && pixelRect(element).size() != fits_[i].box))
+      (p == Property::Geometry && pixelsOf(element).size() != fits_[i].box))
     takeRoom(i);
   const QRect now = drawnBounds(i);
   if (element.visible() || p == Property::Visible) {
@@ -273,7 +274,7 @@ void FormView::paintEvent(QPaintEvent* event) {
   for (std::size_t i = 0; i < elements.size(); ++i) {
     const Element& e = *elements[i];
     if (e.layout().kind != Kind::Label || !e.visible()) continue;
-    const QRectF r = pixelRect(e);
+    const QRectF r = pixelsOf(e);
     const auto& label = static_cast<const Label&>(e);
     const Fit& fit = fitOf(i);
     const QRectF area = fit.shrunk ? fit.room.translated(r.topLeft()) : r;
@@ -296,7 +297,7 @@ void FormView::takeRoom(std::size_t i) {
   const Element& e = *form_->elements()[i];
   const Room room = captionRoom(e);
   Fit& fit = fits_[i];
-  fit.box = pixelRect(e).size();
+  fit.box = pixelsOf(e).size();
   fit.room = QRectF(room.left, 0, room.width, room.height);
   fit.smallest = room.smallest;
   fit.stale = true;
@@ -305,7 +306,7 @@ void FormView::takeRoom(std::size_t i) {
 QRect FormView::drawnBounds(std::size_t i) const {
   const Element& e = *form_->elements()[i];
   if (e.layout().kind != Kind::Label) return pixelBounds(e);
-  return pixelBounds(e) | fits_[i].room.translated(pixelRect(e).topLeft()).toAlignedRect();
+  return pixelBounds(e) | fits_[i].room.translated(pixelsOf(e).topLeft()).toAlignedRect();
 }
 
 const FormView::Fit& FormView::fitOf(std::size_t i) {
@@ -316,19 +317,17 @@ const FormView::Fit& FormView::fitOf(std::size_t i) {
   const QString text = toQString(label.caption());
   const int flags = textFlags(label.layout());
   const QFont& own = fonts_[i];
-  fit.font = own;
-  fit.text = text;
-  fit.shrunk = !staysInside(own, QRectF(QPointF(0, 0), fit.box), fit.room, flags, text);
-  if (!fit.shrunk) return fit;
   QFont font = own;
-  auto fits = [&](int pixels) {
+  const CaptionSize size = fitCaption(own.pixelSize(), fit.smallest, [&](int pixels, bool inRoom) {
     font.setPixelSize(pixels);
-    return staysInside(font, fit.room, fit.room, flags, text);
-  };
-  const int size = largestFittingSize(own.pixelSize(), fit.smallest, fits);
-  fit.font.setPixelSize(size);
-  if (!fits(size))
-    fit.text = QFontMetricsF(fit.font).elidedText(text, Qt::ElideRight, fit.room.width());
+    return staysInside(font, inRoom ? fit.room : QRectF(QPointF(0, 0), fit.box), fit.room, flags,
+                       text);
+  });
+  fit.font = own;
+  if (size.shrunk) fit.font.setPixelSize(size.pixels);
+  fit.shrunk = size.shrunk;
+  fit.text =
+      size.cut ? QFontMetricsF(fit.font).elidedText(text, Qt::ElideRight, fit.room.width()) : text;
   return fit;
 }
 
@@ -348,7 +347,7 @@ void FormView::fitBoxFont(std::size_t i) {
 FormView::CaptionFit FormView::captionFit(const Label& label) {
   const auto i = static_cast<std::size_t>(label.index());
   const Fit& fit = fitOf(i);
-  const QRectF r = pixelRect(label);
+  const QRectF r = pixelsOf(label);
   return {fit.shrunk ? fit.room.translated(r.topLeft()) : r, fit.font, textFlags(label.layout()),
           fit.text};
 }
@@ -360,7 +359,12 @@ void FormView::keyPressEvent(QKeyEvent* event) {
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !host_) return QWidget::eventFilter(watched, event);
-  return host_->routeKey(static_cast<const QKeyEvent&>(*event), static_cast<QLineEdit*>(watched));
+  const auto i = std::find(edits_.begin(), edits_.end(), watched) - edits_.begin();
+  const auto* origin =
+      form_ && i < std::ssize(edits_)
+          ? static_cast<const TextBox*>(form_->elements()[static_cast<std::size_t>(i)])
+          : nullptr;
+  return host_->routeKey(static_cast<const QKeyEvent&>(*event), origin);
 }
 
 QImage renderForm(Form& form, qreal scale) {

@@ -51,7 +51,7 @@ class ViewHost {
   virtual ~ViewHost() = default;
   // A key that reached the view (origin null) or a text box's line edit, before the line edit
   // sees it; true when the key is used up and the line edit must not type it.
-  virtual bool routeKey(const QKeyEvent& event, QLineEdit* origin) = 0;
+  virtual bool routeKey(const QKeyEvent& event, const TextBox* origin) = 0;
   // The player edited a text box's line edit.
   virtual void textEdited(TextBox& box, std::string_view text) = 0;
 };

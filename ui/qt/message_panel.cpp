@@ -15,7 +15,7 @@
 
 #include "ui/layout.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/qt_platform.h"
+#include "ui/shell.h"
 
 namespace ui::qt {
 
@@ -32,8 +32,6 @@ constexpr int kMargin = 10;
 constexpr int kSpacing = 8;
 constexpr int kButtonWidth = 80;
 constexpr int kButtonHeight = 24;
-// The text's size when a layout names no area: a third of the window's height.
-constexpr qreal kDefaultHeight = 160;
 
 void setColours(QWidget& w, const QColor& back, const QColor& fore) {
   QPalette p = w.palette();
@@ -75,7 +73,8 @@ MessagePanel::MessagePanel(const QString& title, const QString& text, QWidget* p
   outer_->addLayout(body_);
   body_->addWidget(text_);
   body_->addWidget(ok_, 0, Qt::AlignHCenter);
-  place(QRectF(0, 0, QtPlatform::kWidth, kDefaultHeight), QPoint(), 1);
+  // Until the backend places it: as tall as a box that a window gives no area.
+  place(QRectF(0, 0, kScreenWidth, boxArea(FormLayout{}).height), QPoint(), 1);
 }
 
 QString MessagePanel::title() const {
@@ -119,21 +118,12 @@ void MessagePanel::paintEvent(QPaintEvent* event) {
     painter.fillRect(edge, kBar);
 }
 
-QRectF messageArea(const FormLayout& layout) {
-  const Area& a = layout.messageArea;
-  if (a.width > 0 && a.height > 0)
-    return QRectF(a.left / kTwipsPerPixel, a.top / kTwipsPerPixel, a.width / kTwipsPerPixel,
-                  a.height / kTwipsPerPixel);
-  const qreal width = QtPlatform::kWidth * 0.75;
-  return QRectF((QtPlatform::kWidth - width) / 2, (QtPlatform::kHeight - kDefaultHeight) / 2, width,
-                kDefaultHeight);
-}
-
 QImage withMessagePanel(const QImage& scene, const FormLayout& layout, qreal scale,
                         const QString& title, const QString& text) {
   MessagePanel panel(title, text, nullptr);
   panel.setAttribute(Qt::WA_DontShowOnScreen);
-  panel.place(messageArea(layout), QPoint(), scale);
+  const PixelRect area = boxArea(layout);
+  panel.place(QRectF(area.left, area.top, area.width, area.height), QPoint(), scale);
   panel.show();
   QImage out = scene.convertToFormat(QImage::Format_RGB32);
   QPainter painter(&out);

@@ -58,10 +58,6 @@ class MessagePanel final : public QDialog {
   int frame_ = 1;
 };
 
-// Where the boxes of a window stand, in layout pixels: the area its layout names, or one centred
-// on the window when it names none.
-QRectF messageArea(const FormLayout& layout);
-
 // A window painted `scale` times the layout's size, with a box open over it as the game's window
 // shows it.
 QImage withMessagePanel(const QImage& scene, const FormLayout& layout, qreal scale,

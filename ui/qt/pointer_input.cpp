@@ -59,21 +59,21 @@ bool QtPlatform::filterPointer(QObject* target, QEvent* event) {
 
 void QtPlatform::pointerPressed(QPointF windowPos) {
   enter([&] {
-    if (!runtime_->front()) return;
+    if (!runtime().front()) return;
     // With a box open for typing, the press gives it the keyboard back and stands for no key.
-    if (runtime_->keyboardBox()) {
-      settleFocus();
+    if (runtime().keyboardBox()) {
+      settleKeyboard();
       return;
     }
     const QRect scene = sceneRect();
     const qreal scale = sceneScale();
     const char32_t key =
-        keyAt(runtime_->table(), static_cast<float>((windowPos.x() - scene.x()) / scale),
+        keyAt(runtime().table(), static_cast<float>((windowPos.x() - scene.x()) / scale),
               static_cast<float>((windowPos.y() - scene.y()) / scale),
               static_cast<float>(kFinger / scale));
     if (!key) return;
     const Key k = Key::character(key);
-    runtime_->routeKey(k.keyAscii(), k.keyCode(), 0);
+    runtime().routeKey(k.keyAscii(), k.keyCode(), 0);
   });
 }
 

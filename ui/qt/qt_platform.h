@@ -4,14 +4,14 @@
 
 // The Qt backend of the windowing layer: one real window, the real clock, real message boxes.
 //
-// One top-level window shows whichever game window is in front; each game window is painted by
-// its own view inside it, so showing the title card and hiding the game window swaps the picture
-// without a second top-level window fighting the window manager for the keyboard. The shared
-// timer scheduler runs on the monotonic clock: every event (a timer wake, a key, the close
-// button) first brings the game's clock to the real time, firing the ticks that fell due, then
-// delivers the event, then re-arms one precise single-shot timer for the next tick that can
-// change anything, so an idle game never wakes. Program end unwinds the game's handlers with
-// ProgramEnd; every entry from Qt stops it there, so no exception crosses a Qt frame.
+// It is the surface of the shell below (ui/shell.h), which runs every event, the window in
+// front, the boxes and the keyboard. One top-level window shows whichever game window is in
+// front; each game window is painted by its own view inside it, so showing the title card and
+// hiding the game window swaps the picture without a second top-level window fighting the
+// window manager for the keyboard. The game's clock is the monotonic clock; one precise
+// single-shot timer wakes the game for the next tick that can change anything, so an idle game
+// never wakes. Every entry from Qt goes through the shell, which stops ProgramEnd, so no
+// exception crosses a Qt frame.
 //
 // A message box is a panel inside the scene, over the area the window in front gives its boxes,
 // and waits in its own event loop rather than blocking the window, so that the window's close
@@ -28,37 +28,31 @@
 #include <QPointF>
 #include <QTimer>
 #include <cstdint>
-#include <exception>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include "ui/announcer.h"
 #include "ui/layout.h"
-#include "ui/platform.h"
 #include "ui/qt/desktop_sound.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/gamepads.h"
 #include "ui/qt/message_panel.h"
 #include "ui/runtime.h"
+#include "ui/shell.h"
 
 class QEvent;
 class QKeyEvent;
-class QLineEdit;
 class QAbstractNativeEventFilter;
 class QObject;
 class QWidget;
 
 namespace ui::qt {
 
-class QtPlatform final : public Platform, public ViewHost {
+class QtPlatform final : private Surface, public Shell, public ViewHost {
  public:
   // Window logical size: the 9600 x 7200 twips of the layout.
   static constexpr int kWidth = kScreenWidth;
   static constexpr int kHeight = kScreenHeight;
-  // A real clock that fell this far behind (a suspended laptop) drops ticks instead of
-  // replaying them.
-  static constexpr std::int64_t kMaxLagMs = 250;
 
   QtPlatform();
   ~QtPlatform() override;
@@ -67,9 +61,8 @@ class QtPlatform final : public Platform, public ViewHost {
 
   // Binds the runtime this platform serves, starts its clock and seeds its random numbers.
   void attach(Runtime& runtime);
-  Runtime& runtime() const { return *runtime_; }
 
-  // The one top-level window, and showing it centred on the screen.
+  // The one top-level window, and showing it centred on the screen (game_window.cpp).
   QWidget* window() const;
   void showWindow();
 
@@ -87,60 +80,28 @@ class QtPlatform final : public Platform, public ViewHost {
   // a full-screen change): the scene is laid out anew, whatever size it came.
   void windowResized();
 
-  // Runs one event of the game: the clock brought to the real time first (ticks due before it
-  // fire), ProgramEnd stopped here, the dispatcher re-armed and the keyboard given to whoever
-  // has it afterwards.
-  template <class Deliver>
-  void enter(Deliver&& deliver) {
-    if (!beginEntry()) return;
-    try {
-      catchUp();
-      deliver();
-    } catch (const ProgramEnd&) {
-      // The program ended: nothing of the handler that asked for it runs on.
-    } catch (...) {
-      // Nothing may unwind through Qt; fail loudly with the exception's own report.
-      std::terminate();
-    }
-    endEntry();
-  }
-
-  // What the game said of the table after the last event that changed it.
-  const Table& table() const { return table_; }
-
-  // For inspection: the game's time the dispatcher is armed for, the open message boxes, the
-  // view of a window and the widget that should have the keyboard.
+  // For inspection: the game's time the dispatcher is armed for, the open message boxes and the
+  // view of a window.
   std::optional<std::int64_t> armedFor() const;
   const std::vector<MessagePanel*>& openBoxes() const { return boxes_; }
   FormView* viewOf(const Form& form) const;
-  FormView* displayedView() const { return displayed_; }
-  QWidget* keyboardTarget() const;
+  FormView* displayedView() const { return displayed() ? viewOf(*displayed()) : nullptr; }
 
-  // Platform services and notices.
-  void messageBox(std::string_view text, std::string_view title) override;
+  // Platform services.
   void beep() override;
   float measureText(const Label& label, std::string_view text) override;
   void programEnding() override;
-  void formCreated(Form& form) override;
-  void formDestroyed(Form& form) override;
-  void formShown(Form& form) override;
-  void formHidden(Form& form) override;
-  void formChanged(Form& form) override;
-  void elementChanged(Element& element, Property p) override;
-  void timersChanged() override;
 
-  // Entries from the backend's own widgets.
-  bool routeKey(const QKeyEvent& event, QLineEdit* origin) override;
+  // Entries from the backend's own widgets (key_input.cpp).
+  bool routeKey(const QKeyEvent& event, const TextBox* origin) override;
   void textEdited(TextBox& box, std::string_view text) override;
-  // A key sent by a gamepad: routed as the keyboard's keys are, except that while a box is open
-  // only Enter (which closes it) counts, and while a text box has the keyboard none does.
-  void padPressed(Key key);
   Gamepads& gamepads() { return *gamepads_; }
   // The window's close button; true when the window may close.
   bool closeRequested();
   // The window system destroyed the window (another program asked it to): the game ends.
   void windowDestroyed();
-  // Every event of the application passes here first; true when it must go no further.
+  // Every event of the application passes here first; true when it must go no further
+  // (input_guard.cpp).
   bool filterEvent(QObject* target, QEvent* event);
   // A press of the mouse's first button, a finger or a pen at a place of the window, in its
   // pixels (ui/qt/pointer_input.cpp): the key the game says the place stands for, routed as
@@ -148,42 +109,48 @@ class QtPlatform final : public Platform, public ViewHost {
   void pointerPressed(QPointF windowPos);
 
  private:
-  bool beginEntry();
-  void catchUp();
-  void endEntry();
-  void arm();
-  void showFront();
-  void placeBoxes();
-  void settleFocus();
-  bool ending() const { return !runtime_ || runtime_->ending(); }
+  // The surface the shell draws on.
+  std::int64_t clock() override;
+  void armTimer(std::optional<std::int64_t> due) override;
+  void createWindow(Form& form) override;
+  void destroyWindow(Form& form) override;
+  void bringToFront(Form& form, Form* before) override;
+  void updateWindow(Form& form) override;
+  void updateElement(Element& element, Property p) override;
+  // Message boxes (message_boxes.cpp).
+  void openBox(std::string_view title, std::string_view text, const PixelRect& area) override;
+  void placeBoxes(const PixelRect& area) override;
+  void waitForAnswer() override;
+  void closeBox() override;
+  void pressOk() override;
+  void giveKeyboard(const KeyboardTarget& target) override;
+  void nameBox(TextBox& box, const std::string& name) override;
+  void tableChanged(const Table& now, const Table& before) override;
+  void announce(const Announcement& announcement) override;
+
   bool inWindow(const QObject* target) const;
   // Mouse presses and touches in the window turned into presses; true when used up.
   bool filterPointer(QObject* target, QEvent* event);
-  // Takes in what the game says of the table (the screen's name, the seats in play) after an
-  // event that changed something.
-  void followTable();
 
-  Runtime* runtime_ = nullptr;
   QElapsedTimer clock_;
   QTimer dispatcher_;
   std::optional<std::int64_t> armedFor_;
-  int entryDepth_ = 0;
   std::unique_ptr<QWidget> window_;
   std::vector<std::pair<const Form*, FormView*>> views_;
-  FormView* displayed_ = nullptr;
-  Form* first_ = nullptr;  // the game window, whose close button ends the game
-  std::vector<MessagePanel*> boxes_;
+  std::vector<MessagePanel*> boxes_;  // owned, newest last
   bool forwarding_ = false;
   bool fullScreen_ = false;
   bool maximizedBefore_ = false;  // whether the window was maximised before full screen
   DesktopSound sound_;
   std::unique_ptr<QObject> inputGuard_;
   std::unique_ptr<QAbstractNativeEventFilter> destroyWatch_;
-  std::uint64_t tableVersion_ = 0;
-  Table table_;
-  Announcer announcer_;
   std::unique_ptr<Gamepads> gamepads_;
 };
+
+// The parts of the backend that watch the application, each in its file of that name.
+std::unique_ptr<QWidget> makeGameWindow(QtPlatform& platform);
+std::unique_ptr<QObject> makeInputGuard(QtPlatform& platform);
+std::unique_ptr<QAbstractNativeEventFilter> makeDestroyWatch(QtPlatform& platform);
 
 // A runtime on the Qt backend, as the application and the tests use it.
 using QtRuntime = RuntimeOn<QtPlatform>;

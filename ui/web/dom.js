@@ -16,10 +16,10 @@ var BrivazonPage = (function () {
 
   var WIDTH = 640;
   var HEIGHT = 480;
-  var EVENT = { key: 1, text: 2, ok: 3, wake: 4, tap: 5, pad: 6 };
+  // The game's number for each kind of event and key, by name (given by the game at its start).
+  var CODE = {};
   var TAP_UNIT = 100;  // a tap's place goes to the game in hundredths of the scene's pixels
   var FINGER = 44;     // the least size of a target, in CSS pixels
-  var KEY = { char: 0, enter: 1, escape: 2, backspace: 3, other: 4 };
   var BUTTON_GAP = 6;  // CSS pixels between the full-screen button and the screen's edges
 
   var test = globalThis.__brivazonTest || null;  // set only by the browser test
@@ -62,15 +62,15 @@ var BrivazonPage = (function () {
 
   // Events for the game, and its wait for them or for its next tick.
   function push(event) {
-    if (event.type === EVENT.key) note('key ' + event.kind + ':' + event.code);
-    if (event.type === EVENT.ok) note('ok');
+    if (event.type === 'key') note('key ' + event.kind + ':' + event.code);
+    if (event.type === 'ok') note('ok');
     // Fingers that land together reach the game in the order of their events' time stamps.
     var at = queue.length;
     while (event.stamp !== undefined && at > 0 && queue[at - 1].stamp > event.stamp) at--;
     queue.splice(at, 0, event);
     // The other fingers of the same touch come in the same task: the game wakes after them, in
     // a task of its own (a message, which a timer's clamping does not delay).
-    if (event.type === EVENT.tap) {
+    if (event.type === 'tap') {
       waker.port2.postMessage(0);
     } else if (wakeGame) {
       wakeGame();
@@ -109,18 +109,24 @@ var BrivazonPage = (function () {
     } else if (hiddenAt !== null) {
       offset += performance.now() - hiddenAt;
       hiddenAt = null;
-      push({ type: EVENT.wake });
+      push({ type: 'wake' });
     }
   });
   if (document.hidden) hiddenAt = performance.now();
+
+  function codes(events, kinds) {
+    [events, kinds].forEach(function (names) {
+      names.split(' ').forEach(function (name, i) { CODE[name] = i; });
+    });
+  }
 
   function takeEvent(out) {
     current = queue.shift() || null;
     if (!current) return 0;
     var i = out >> 2;
-    HEAP32[i] = current.type;
+    HEAP32[i] = CODE[current.type];
     HEAP32[i + 1] = current.source === undefined ? -1 : current.source;
-    HEAP32[i + 2] = current.kind || 0;
+    HEAP32[i + 2] = typeof current.kind === 'string' ? CODE[current.kind] : current.kind || 0;
     HEAP32[i + 3] = current.code || 0;
     HEAP32[i + 4] = current.shift || 0;
     return 1;
@@ -273,22 +279,22 @@ var BrivazonPage = (function () {
     if (forms[id]) forms[id].node.style.backgroundColor = css(back, '#000');
   }
 
-  function createElement(form, index, isBox, name, family, pixels, weight, italic, centred,
+  // A text box comes with the game's id for it (`box`, -1 for a label), which its events carry.
+  function createElement(form, index, box, name, family, pixels, weight, italic, centred,
                          autoSize, wrap) {
     var node;
+    var isBox = box >= 0;
     if (isBox) {
       node = document.createElement('input');
       node.type = 'text';
       node.autocomplete = 'off';
       node.spellcheck = false;
-      node.dataset.box = String(form * 1000 + index);
+      node.dataset.box = String(box);
       node.addEventListener('input', function (event) {
-        if (!event.isComposing) {
-          push({ type: EVENT.text, source: form * 1000 + index, text: node.value });
-        }
+        if (!event.isComposing) push({ type: 'text', source: box, text: node.value });
       });
       node.addEventListener('compositionend', function () {
-        push({ type: EVENT.text, source: form * 1000 + index, text: node.value });
+        push({ type: 'text', source: box, text: node.value });
       });
     } else {
       node = document.createElement('div');
@@ -312,11 +318,20 @@ var BrivazonPage = (function () {
       if (e.node.value !== text) e.node.value = text;
     } else {
       e.node.textContent = text;
-      if (test && e.node.dataset.name === 'lblCheckpoint' && (text || e.phased)) {
+      if (test && e.journalled && (text || e.phased)) {
         e.phased = true;
         note('phase ' + text);
       }
     }
+  }
+
+  // The label the game keeps its phase in: journalled for the browser test from its first phase
+  // on, the one it holds now included.
+  function journalText(form, index) {
+    var e = element(form, index);
+    if (!e || e.journalled) return;
+    e.journalled = true;
+    setText(form, index, e.node.textContent);
   }
 
   // Whether the element changed its size (a moving one keeps the size its text was given).
@@ -423,10 +438,7 @@ var BrivazonPage = (function () {
     node.setAttribute('aria-labelledby', heading.id);
     node.setAttribute('aria-describedby', body.id);
     node.append(heading, body, ok);
-    node.style.left = left + 'px';
-    node.style.top = top + 'px';
-    node.style.width = width + 'px';
-    node.style.minHeight = height + 'px';
+    placeDialog(node, left, top, width, height);
     if (dialogs.length) dialogs[dialogs.length - 1].node.hidden = true;
     dialogs.push({ node: node, answered: false });
     scene.appendChild(node);
@@ -434,12 +446,24 @@ var BrivazonPage = (function () {
     note('msgbox ' + title + '|' + text);
   }
 
+  function placeDialog(node, left, top, width, height) {
+    node.style.left = left + 'px';
+    node.style.top = top + 'px';
+    node.style.width = width + 'px';
+    node.style.minHeight = height + 'px';
+  }
+
+  // The boxes stand where the window now in front gives them their place.
+  function placeDialogs(left, top, width, height) {
+    dialogs.forEach(function (d) { placeDialog(d.node, left, top, width, height); });
+  }
+
   function answer() {
     var top = dialogs[dialogs.length - 1];
     if (!top || top.answered) return;
     top.answered = true;
     top.node.hidden = true;
-    push({ type: EVENT.ok });
+    push({ type: 'ok' });
   }
 
   function closeDialog() {
@@ -463,7 +487,7 @@ var BrivazonPage = (function () {
 
   // A tap the game took as a key: journalled for the browser test as the key would be.
   function tapped(code) {
-    note('key ' + KEY.char + ':' + code);
+    note('key char:' + code);
   }
 
   // The hint on the buzz zones, the first time the page is touched: above the scene, which
@@ -519,7 +543,7 @@ var BrivazonPage = (function () {
     // Fingers of one touch share its time stamp: the game takes them at one instant.
     var together = event.timeStamp === lastTap ? 1 : 0;
     lastTap = event.timeStamp;
-    push({ type: EVENT.tap, stamp: event.timeStamp, source: together,
+    push({ type: 'tap', stamp: event.timeStamp, source: together,
       kind: Math.round(FINGER / scale * TAP_UNIT),
       code: Math.round((event.clientX - r.left) / scale * TAP_UNIT),
       shift: Math.round((event.clientY - r.top) / scale * TAP_UNIT) });
@@ -615,28 +639,28 @@ var BrivazonPage = (function () {
     var code = 0;
     var digit = /^(?:Digit|Numpad)([0-9])$/.exec(event.code || '');
     if (event.key === 'Enter') {
-      kind = KEY.enter;
+      kind = 'enter';
     } else if (event.key === 'Escape') {
-      kind = KEY.escape;
+      kind = 'escape';
     } else if (event.key === 'Backspace') {
-      kind = KEY.backspace;
+      kind = 'backspace';
     } else if (digit && source < 0) {
       // The top-row digits on any layout (an AZERTY keyboard types "&" there unshifted).
-      kind = KEY.char;
+      kind = 'char';
       code = 48 + Number(digit[1]);
     } else if (Array.from(event.key).length === 1) {
-      kind = KEY.char;
+      kind = 'char';
       code = event.key.codePointAt(0);
     } else if (source >= 0 && MODIFIERS.indexOf(event.key) < 0) {
-      kind = KEY.other;
+      kind = 'other';
       code = event.keyCode;
     } else {
       return;
     }
     // The window's keys type nowhere; Enter and Escape in a box are its handler's alone.
-    if (source < 0 || kind === KEY.enter || kind === KEY.escape) event.preventDefault();
+    if (source < 0 || kind === 'enter' || kind === 'escape') event.preventDefault();
     var shift = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
-    push({ type: EVENT.key, source: source, kind: kind, code: code, shift: shift });
+    push({ type: 'key', source: source, kind: kind, code: code, shift: shift });
   }
 
   // Every face the style sheet declares (the bundled subsets), loaded before the game measures
@@ -694,18 +718,18 @@ var BrivazonPage = (function () {
   }
 
   return {
-    now: now, wait: wait, takeEvent: takeEvent, eventText: eventText, seed: seed,
+    now: now, wait: wait, codes: codes, takeEvent: takeEvent, eventText: eventText, seed: seed,
     fixedDraws: fixedDraws, createForm: createForm, destroyForm: destroyForm,
     showForm: showForm, formBack: formBack, createElement: createElement, setText: setText,
     setGeometry: setGeometry, fits: fits, fontSize: fontSize, setColours: setColours,
     setState: setState, focus: focus, reading: reading, boxName: boxName, announce: announce,
-    measure: measure, openDialog: openDialog, closeDialog: closeDialog, beep: beep, end: end,
-    tapped: tapped,
+    measure: measure, openDialog: openDialog, placeDialogs: placeDialogs, closeDialog: closeDialog,
+    answer: answer, beep: beep, end: end, tapped: tapped, journalText: journalText,
     // A pad plugged in (button -1), unplugged (-2) or pressed (gamepads.js): the game's to read.
-    pad: function (index, button) { push({ type: EVENT.pad, source: index, code: button }); },
+    pad: function (index, button) { push({ type: 'pad', source: index, code: button }); },
     // Whether the next event is a finger that landed with the one before it.
     fingerNext: function () {
-      return queue.length && queue[0].type === EVENT.tap && queue[0].source === 1 ? 1 : 0;
+      return queue.length && queue[0].type === 'tap' && queue[0].source === 1 ? 1 : 0;
     },
     start: start, loadFonts: loadFonts, stats: stats,
     dialogsOpen: function () { return dialogs.length; },

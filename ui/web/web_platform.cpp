@@ -9,7 +9,6 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -18,6 +17,7 @@
 #include "ui/form.h"
 #include "ui/legibility.h"
 #include "ui/pointer.h"
+#include "ui/shell.h"
 #include "ui/timer.h"
 
 // clang-format off
@@ -35,11 +35,20 @@ EM_JS(void, brivazon_create_form, (int id, const char* name, int back), {
 EM_JS(void, brivazon_destroy_form, (int id), { BrivazonPage.destroyForm(id); });
 EM_JS(void, brivazon_show_form, (int id), { BrivazonPage.showForm(id); });
 EM_JS(void, brivazon_form_back, (int id, int back), { BrivazonPage.formBack(id, back); });
-EM_JS(void, brivazon_create_element, (int form, int index, int isBox, const char* name,
+EM_JS(void, brivazon_codes, (const char* events, const char* kinds), {
+  BrivazonPage.codes(UTF8ToString(events), UTF8ToString(kinds));
+});
+EM_JS(void, brivazon_create_element, (int form, int index, int box, const char* name,
                                       const char* family, double pixels, int weight, int italic,
                                       int centred, int autoSize, int wrap), {
-  BrivazonPage.createElement(form, index, isBox, UTF8ToString(name), UTF8ToString(family), pixels,
+  BrivazonPage.createElement(form, index, box, UTF8ToString(name), UTF8ToString(family), pixels,
                              weight, italic, centred, autoSize, wrap);
+});
+EM_JS(void, brivazon_journal_text, (int form, int index), {
+  BrivazonPage.journalText(form, index);
+});
+EM_JS(void, brivazon_place_dialogs, (double left, double top, double width, double height), {
+  BrivazonPage.placeDialogs(left, top, width, height);
 });
 EM_JS(void, brivazon_set_text, (int form, int index, const char* text, int size), {
   BrivazonPage.setText(form, index, UTF8ToString(text, size));
@@ -75,6 +84,7 @@ EM_JS(void, brivazon_open_dialog, (const char* title, int titleSize, const char*
                           top, width, height);
 });
 EM_JS(void, brivazon_close_dialog, (), { BrivazonPage.closeDialog(); });
+EM_JS(void, brivazon_press_ok, (), { BrivazonPage.answer(); });
 EM_JS(void, brivazon_beep, (), { BrivazonPage.beep(); });
 EM_JS(void, brivazon_tapped, (int key), { BrivazonPage.tapped(key); });
 EM_JS(int, brivazon_finger_next, (), { return BrivazonPage.fingerNext(); });
@@ -96,25 +106,17 @@ namespace ui::web {
 
 namespace {
 
-// What the page queues; the numbers are dom.js's.
-enum EventType { kKey = 1, kText = 2, kOk = 3, kWake = 4, kTap = 5, kPad = 6 };
+// What the page queues, and the kinds of its keys, numbered by their places in these lists,
+// which the page is given at start.
+enum EventType { kNone, kKey, kText, kOk, kWake, kTap, kPad };
+constexpr const char* kEventNames = "none key text ok wake tap pad";
+enum KeyKind { kChar, kEnter, kEscape, kBackspace, kOther };
+constexpr const char* kKeyKindNames = "char enter escape backspace other";
 // A tap's place and least target size come in hundredths of the scene's pixels.
 constexpr float kTapUnit = 100;
-enum KeyKind { kChar = 0, kEnter = 1, kEscape = 2, kBackspace = 3, kOther = 4 };
 
 int rgb(const std::optional<Color>& c) {
   return c ? (c->r << 16) | (c->g << 8) | c->b : -1;
-}
-
-// Where a box stands in pixels: the window's own place for it, clear of what a player must
-// still see, or centred on the window when it has none (as on the desktop).
-std::array<double, 4> boxArea(const FormLayout& layout) {
-  const Area& a = layout.messageArea;
-  if (a.width > 0 && a.height > 0)
-    return {a.left / kTwipsPerPixel, a.top / kTwipsPerPixel, a.width / kTwipsPerPixel,
-            a.height / kTwipsPerPixel};
-  constexpr double kWidth = 320, kHeight = 120;
-  return {(640 - kWidth) / 2, (480 - kHeight) / 2, kWidth, kHeight};
 }
 
 }  // namespace
@@ -129,44 +131,29 @@ struct WebPlatform::Event {
 };
 
 void WebPlatform::attach(Runtime& runtime) {
-  runtime_ = &runtime;
-  runtime.scheduler().setMaxLag(kMaxLagMs);
+  brivazon_codes(kEventNames, kKeyKindNames);
   runtime.random().seed(static_cast<std::uint32_t>(std::fmod(brivazon_seed(), 4294967296.0)));
-  runtime.setNow(static_cast<std::int64_t>(brivazon_now()));
-  takeFixedDraws();
+  Shell::attach(runtime);
 }
 
 void WebPlatform::takeFixedDraws() {
   double draws[64];
   for (int n; (n = brivazon_fixed_draws(draws, 64)) > 0;)
     for (int i = 0; i < n; ++i)
-      runtime_->random().queue(draws[i]);
+      runtime().random().queue(draws[i]);
 }
 
-void WebPlatform::catchUp() {
+std::int64_t WebPlatform::clock() {
   takeFixedDraws();
-  if (holdClock_) return;
-  const auto t = static_cast<std::int64_t>(brivazon_now());
-  if (t > runtime_->now()) runtime_->setNow(t);
-  runtime_->advanceTo(t);
+  return static_cast<std::int64_t>(brivazon_now());
 }
 
-void WebPlatform::waitForPage() {
-  const std::optional<std::int64_t> due = runtime_->scheduler().nextDue();
+void WebPlatform::waitForAnswer() {
+  const std::optional<std::int64_t> due = runtime().scheduler().nextDue();
   // -1: no timer, only the page's events wake the game.
   brivazon_wait(due ? std::max<double>(0, static_cast<double>(*due) - brivazon_now()) : -1);
-}
-
-void WebPlatform::run() {
-  while (!ending()) {
-    waitForPage();
-    // A finger that landed with the last one is taken at its instant: the clock waits.
-    if (!brivazon_finger_next()) enter([] {});
-    playEvents();
-  }
-}
-
-void WebPlatform::playEvents() {
+  // A finger that landed with the last one is taken at its instant: the clock waits.
+  if (!brivazon_finger_next()) enter([] {});
   int fields[5];
   while (!ending() && brivazon_take_event(fields)) {
     Event event{fields[0], fields[1], fields[2], fields[3], fields[4], {}};
@@ -176,8 +163,12 @@ void WebPlatform::playEvents() {
       std::free(text);
     }
     play(event);
-    holdClock_ = false;
   }
+}
+
+void WebPlatform::run() {
+  while (!ending())
+    waitForAnswer();
 }
 
 int WebPlatform::formId(const Form& form) const {
@@ -188,107 +179,93 @@ int WebPlatform::formId(const Form& form) const {
 
 void WebPlatform::play(const Event& event) {
   if (event.type == kOk) {
-    if (boxesOpen_ > 0) ++boxesClosed_;
+    boxAnswered();
     return;
   }
   if (event.type == kPad) {
     // A pad plugged in (-1), unplugged (-2) or a button of the standard mapping pressed.
-    pads_.follow(runtime_->table());
+    pads_.follow(runtime().table());
     if (event.code == -1) pads_.connected(event.source);
     if (event.code == -2) pads_.disconnected(event.source);
-    const std::optional<Key> key = pads_.keyOf(event.source, standardButton(event.code));
-    if (key && boxesOpen_ > 0 && padClosesBox(*key)) ++boxesClosed_;
-    if (key && boxesOpen_ == 0) enter([&] { padKeyPress(*runtime_, *key); });
+    if (const std::optional<Key> key = pads_.keyOf(event.source, standardButton(event.code)))
+      padPressed(*key);
     return;
   }
   // A box is open: the game hears nothing from the page.
-  if (boxesOpen_ > 0 || event.type == kWake) return;
+  if (boxOpen() || event.type == kWake) return;
+  const auto source = static_cast<std::size_t>(event.source);
+  TextBox* origin = event.type != kTap && source < boxes_.size() ? boxes_[source] : nullptr;
   // The fingers of one touch land at one instant of the game, as keys pressed together would:
   // the clock moves on with the first alone (the page marks the others).
-  holdClock_ = event.type == kTap && event.source == 1;
-  enter([&] {
-    Form* front = runtime_->front();
-    TextBox* box = runtime_->keyboardBox();
-    const int boxId = box ? formId(box->form()) * 1000 + box->index() : -1;
-    if (event.type == kText) {
-      // Typing that reached a box which no longer has the keyboard is undone.
-      if (box && boxId == event.source) {
-        box->setText(event.text);
-      } else {
-        const int form = event.source / 1000;
-        const int index = event.source % 1000;
-        if (form < static_cast<int>(forms_.size()) && forms_[static_cast<std::size_t>(form)]) {
-          const auto* target =
-              forms_[static_cast<std::size_t>(form)]->elements()[static_cast<std::size_t>(index)];
-          const auto& text = static_cast<const TextBox*>(target)->text();
-          brivazon_set_text(form, index, text.c_str(), static_cast<int>(text.size()));
+  const bool together = event.type == kTap && event.source == 1;
+  enter(
+      [&] {
+        if (event.type == kText) {
+          TextBox* box = runtime().keyboardBox();
+          // Typing that reached a box which no longer has the keyboard is undone.
+          if (box && box == origin)
+            box->setText(event.text);
+          else if (origin)
+            brivazon_set_text(formId(origin->form()), origin->index(), origin->text().c_str(),
+                              static_cast<int>(origin->text().size()));
+          return;
         }
-      }
-      return;
-    }
-    if (!front) return;  // no window is shown: the key is lost
-    if (event.type == kTap) {
-      tap(event.code / kTapUnit, event.shift / kTapUnit, event.kind / kTapUnit);
-      return;
-    }
-    Key key;
-    switch (event.kind) {
-      case kEnter:
-        key = Key::enter();
-        break;
-      case kEscape:
-        key = Key::escape();
-        break;
-      case kBackspace:
-        key = Key::backspace();
-        break;
-      default:
-        key = Key::character(static_cast<char32_t>(event.code));
-    }
-    // Routed as every backend routes a key; the box that then types it is the <input>'s.
-    TextBox* typing =
-        runtime_->routeKey(event.kind == kOther ? -1 : key.keyAscii(),
-                           event.kind == kOther ? event.code : key.keyCode(), event.shift);
-    // The key was pressed elsewhere before the keyboard moved to this box (a tick showed it
-    // first): the box still types it, as the desktop's does.
-    if (!typing || event.source == boxId) return;
-    if (event.kind == kChar || event.kind == kBackspace) runtime_->typeInto(*typing, key);
-  });
+        if (!runtime().front()) return;  // no window is shown: the key is lost
+        if (event.type == kTap) {
+          tap(event.code / kTapUnit, event.shift / kTapUnit, event.kind / kTapUnit);
+          return;
+        }
+        Key key;
+        switch (event.kind) {
+          case kEnter:
+            key = Key::enter();
+            break;
+          case kEscape:
+            key = Key::escape();
+            break;
+          case kBackspace:
+            key = Key::backspace();
+            break;
+          default:
+            key = Key::character(static_cast<char32_t>(event.code));
+        }
+        // Routed as every backend routes a key; the box that types it is the <input>'s, unless
+        // the key was pressed elsewhere before the keyboard moved to the box (a tick showed it
+        // first): the box still types it, as the desktop's does.
+        const Typing typing =
+            routeKey(origin, event.kind == kOther ? -1 : key.keyAscii(),
+                     event.kind == kOther ? event.code : key.keyCode(), event.shift);
+        if (typing.elsewhere && (event.kind == kChar || event.kind == kBackspace))
+          runtime().typeInto(*typing.box, key);
+      },
+      !together);
 }
 
 void WebPlatform::tap(float x, float y, float minTarget) {
   // The key the game says the place stands for now, routed as that key and nothing more.
-  const char32_t key = keyAt(runtime_->table(), x, y, minTarget);
+  const char32_t key = keyAt(runtime().table(), x, y, minTarget);
   if (!key) return;
   brivazon_tapped(static_cast<int>(key));
   const Key k = Key::character(key);
-  if (TextBox* typing = runtime_->routeKey(k.keyAscii(), k.keyCode(), 0))
-    runtime_->typeInto(*typing, k);
+  if (TextBox* typing = runtime().routeKey(k.keyAscii(), k.keyCode(), 0))
+    runtime().typeInto(*typing, k);
 }
 
-void WebPlatform::messageBox(std::string_view text, std::string_view title) {
-  // What the handler changed before its box (who lost what) is said before the box is read.
-  followTable();
-  const Form* over = runtime_->front();
-  if (!over && !runtime_->forms().empty()) over = runtime_->forms().front();
-  const auto area = boxArea(over ? over->layout() : FormLayout{});
+void WebPlatform::openBox(std::string_view title, std::string_view text, const PixelRect& area) {
   brivazon_open_dialog(title.data(), static_cast<int>(title.size()), text.data(),
-                       static_cast<int>(text.size()), area[0], area[1], area[2], area[3]);
-  const int depth = ++boxesOpen_;
-  const int closedBefore = boxesClosed_;
-  // The handler waits here while other timers keep firing; the box on top takes each OK.
-  while (!ending() && boxesClosed_ == closedBefore) {
-    waitForPage();
-    // A finger that landed with the last one is taken at its instant: the clock waits.
-    if (!brivazon_finger_next()) enter([] {});
-    playEvents();
-  }
-  if (boxesClosed_ > closedBefore) --boxesClosed_;
-  boxesOpen_ = depth - 1;
-  if (!ending()) {
-    brivazon_close_dialog();
-    runtime_->setNow(std::max(runtime_->now(), static_cast<std::int64_t>(brivazon_now())));
-  }
+                       static_cast<int>(text.size()), area.left, area.top, area.width, area.height);
+}
+
+void WebPlatform::placeBoxes(const PixelRect& area) {
+  brivazon_place_dialogs(area.left, area.top, area.width, area.height);
+}
+
+void WebPlatform::closeBox() {
+  if (!ending()) brivazon_close_dialog();
+}
+
+void WebPlatform::pressOk() {
+  brivazon_press_ok();
 }
 
 void WebPlatform::beep() {
@@ -307,7 +284,7 @@ void WebPlatform::programEnding() {
   // The page shows the final scores beside its word on the end: each named player's, as the
   // score label shows it (the game is still there while it ends).
   std::string scores;
-  for (const Seat& seat : table_.seats) {
+  for (const Seat& seat : table().seats) {
     if (seat.player.empty() || !seat.score) continue;
     if (!scores.empty()) scores += '\n';
     scores += seat.player + '\t' + seat.score->caption();
@@ -315,7 +292,7 @@ void WebPlatform::programEnding() {
   brivazon_end(scores.c_str(), static_cast<int>(scores.size()));
 }
 
-void WebPlatform::formCreated(Form& form) {
+void WebPlatform::createWindow(Form& form) {
   const int id = static_cast<int>(forms_.size());
   forms_.push_back(&form);
   const std::string name(form.name());
@@ -324,41 +301,35 @@ void WebPlatform::formCreated(Form& form) {
     const ElementLayout& layout = e->layout();
     const std::string elementName(layout.name);
     const std::string family = siteFontFamily(layout.font.face);
-    const bool isBox = layout.kind == Kind::TextBox;
-    brivazon_create_element(id, e->index(), isBox, elementName.c_str(), family.c_str(),
+    int box = -1;
+    if (layout.kind == Kind::TextBox) {
+      box = static_cast<int>(boxes_.size());
+      boxes_.push_back(static_cast<TextBox*>(e));
+    }
+    brivazon_create_element(id, e->index(), box, elementName.c_str(), family.c_str(),
                             fontPixels(layout.font), layout.font.weight, layout.font.italic,
                             layout.align == Align::Centre, layout.autoSize, !layout.autoSize);
     for (Property p :
          {Property::Caption, Property::Geometry, Property::BackColor, Property::Visible})
-      elementChanged(*e, p);
+      updateElement(*e, p);
   }
 }
 
-void WebPlatform::formDestroyed(Form& form) {
+void WebPlatform::destroyWindow(Form& form) {
   const int id = formId(form);
   if (id < 0) return;
   forms_[static_cast<std::size_t>(id)] = nullptr;
+  for (TextBox*& box : boxes_)
+    if (box && &box->form() == &form) box = nullptr;
+  if (focused_ && *focused_ && &(*focused_)->form() == &form) focused_.reset();
   brivazon_destroy_form(id);
-  if (displayed_ == id) displayed_ = -1;
-  showFront();
-  settleKeyboard();
 }
 
-void WebPlatform::formShown(Form&) {
-  showFront();
-  settleKeyboard();
-}
-
-void WebPlatform::formHidden(Form&) {
-  showFront();
-  settleKeyboard();
-}
-
-void WebPlatform::formChanged(Form& form) {
+void WebPlatform::updateWindow(Form& form) {
   brivazon_form_back(formId(form), rgb(form.backColor()));
 }
 
-void WebPlatform::elementChanged(Element& element, Property p) {
+void WebPlatform::updateElement(Element& element, Property p) {
   const int form = formId(element.form());
   if (form < 0) return;
   const int index = element.index();
@@ -372,12 +343,11 @@ void WebPlatform::elementChanged(Element& element, Property p) {
       fitText(element);
       break;
     }
-    case Property::Geometry:
-      if (brivazon_set_geometry(form, index, element.left() / kTwipsPerPixel,
-                                element.top() / kTwipsPerPixel, element.width() / kTwipsPerPixel,
-                                element.height() / kTwipsPerPixel))
-        fitText(element);
+    case Property::Geometry: {
+      const PixelRect r = pixelRect(element);
+      if (brivazon_set_geometry(form, index, r.left, r.top, r.width, r.height)) fitText(element);
       break;
+    }
     case Property::BackColor:
     case Property::ForeColor:
       brivazon_set_colours(form, index, rgb(element.backColor()), rgb(element.foreColor()));
@@ -388,80 +358,67 @@ void WebPlatform::elementChanged(Element& element, Property p) {
           element.layout().kind != Kind::TextBox || static_cast<const TextBox&>(element).enabled();
       brivazon_set_state(form, index, element.visible(), enabled);
       fitText(element);
-      if (element.layout().kind == Kind::TextBox) settleKeyboard();
       break;
     }
   }
 }
 
-void WebPlatform::showFront() {
-  if (ending()) return;
-  Form* front = runtime_->front();
-  // With no window in front (for the instant between a hide and a show) the picture stays.
-  if (!front) return;
-  const int id = formId(*front);
-  if (id == displayed_) return;
-  displayed_ = id;
-  brivazon_show_form(id);
+void WebPlatform::bringToFront(Form& form, Form*) {
+  brivazon_show_form(formId(form));
   // A window's texts are measured where they are drawn: its own were not while it was away.
-  for (const Element* e : front->elements())
+  for (const Element* e : form.elements())
     fitText(*e);
 }
 
 void WebPlatform::fitText(const Element& element) {
+  if (displayed() != &element.form() || !element.visible()) return;
   const int form = formId(element.form());
-  if (form < 0 || form != displayed_ || !element.visible()) return;
   const int index = element.index();
   const int natural = fontPixels(element.layout().font);
   // A box being typed in keeps its size; one that shows a phrase shows all of it.
   const bool box = element.layout().kind == Kind::TextBox;
   const Room room = captionRoom(element);
-  int size = natural;
   // A caption that does not fit its box is shrunk and drawn in its room alone, as the
   // desktop draws it; below the room's least size it is cut short.
-  bool shrunk = false;
-  bool cut = false;
+  CaptionSize size{natural};
   if (!box || !static_cast<const TextBox&>(element).enabled()) {
-    auto fits = [&](int pixels, bool inRoom) {
-      return brivazon_fits(form, index, pixels, inRoom, room.left, room.width, room.height);
-    };
-    shrunk = fits(natural, false) == 0;
-    if (shrunk) {
-      size = largestFittingSize(natural, room.smallest,
-                                [&](int pixels) { return fits(pixels, true) != 0; });
-      cut = fits(size, true) == 0;
-    }
+    size = fitCaption(natural, room.smallest, [&](int pixels, bool inRoom) {
+      return brivazon_fits(form, index, pixels, inRoom, room.left, room.width, room.height) != 0;
+    });
   }
-  brivazon_font_size(form, index, size, shrunk, room.left, room.width, room.height, cut);
+  brivazon_font_size(form, index, size.pixels, size.shrunk, room.left, room.width, room.height,
+                     size.cut);
 }
 
-void WebPlatform::followTable() {
-  // Only a change of state can change the table: ticks that changed nothing cost nothing here.
-  if (ending() || runtime_->version() == tableVersion_) return;
-  tableVersion_ = runtime_->version();
-  Table table = runtime_->table();
-  // The box may take the keyboard after its prompt came: named whenever it has the keyboard.
-  if (focused_ >= 0) brivazon_box_name(focused_ / 1000, focused_ % 1000, table.boxName.c_str());
-  if (table == table_) return;
+void WebPlatform::nameBox(TextBox& box, const std::string& name) {
+  brivazon_box_name(formId(box.form()), box.index(), name.c_str());
+}
+
+void WebPlatform::tableChanged(const Table& now, const Table& before) {
   // One text per line, in the game's order (a caption never holds a line break of its own).
   std::string texts;
-  for (const Spoken& s : table.spoken) {
+  for (const Spoken& s : now.spoken) {
     if (!texts.empty()) texts += '\n';
     texts += s.text;
   }
-  brivazon_reading(table.screen.c_str(), texts.c_str(), static_cast<int>(texts.size()));
-  for (const Announcement& a : announcer_.update(table))
-    brivazon_announce(a.text.c_str(), static_cast<int>(a.text.size()), a.urgent);
-  table_ = std::move(table);
+  brivazon_reading(now.screen.c_str(), texts.c_str(), static_cast<int>(texts.size()));
+  // The label the game keeps its phase in is journalled for the browser check.
+  if (now.phase && now.phase != before.phase)
+    brivazon_journal_text(formId(now.phase->form()), now.phase->index());
 }
 
-void WebPlatform::settleKeyboard() {
-  if (ending()) return;
-  TextBox* box = runtime_->keyboardBox();
-  const int target = box ? formId(box->form()) * 1000 + box->index() : -1;
-  if (target == focused_) return;
-  focused_ = target;
-  brivazon_focus(target < 0 ? -1 : target / 1000, target < 0 ? -1 : target % 1000);
+void WebPlatform::announce(const Announcement& a) {
+  brivazon_announce(a.text.c_str(), static_cast<int>(a.text.size()), a.urgent);
+}
+
+void WebPlatform::giveKeyboard(const KeyboardTarget& target) {
+  // The dialog on top takes the keyboard itself (dom.js).
+  if (target.messageBox || focused_ == target.textBox) return;
+  focused_ = target.textBox;
+  if (TextBox* box = target.textBox)
+    brivazon_focus(formId(box->form()), box->index());
+  else
+    brivazon_focus(-1, -1);
 }
 
 }  // namespace ui::web

@@ -14,8 +14,10 @@
 // that close it are lost, and a box opened meanwhile nests inside it, as a desktop's modal
 // dialogs do. Only one wait is ever suspended, so Asyncify's one-suspension rule always holds.
 //
-// One browser timer is armed, for the next tick that can change anything, and none when nothing
-// is due. The page's clock stops while the page is hidden: a hidden page is a paused game.
+// The shell below (ui/shell.h) runs every event, the window in front, the boxes and the
+// keyboard; this backend is its surface in the page. One browser timer is armed, for the next
+// tick that can change anything, and none when nothing is due. The page's clock stops while the
+// page is hidden: a hidden page is a paused game.
 #pragma once
 
 #include <cstdint>
@@ -23,91 +25,65 @@
 #include <string>
 #include <vector>
 
-#include "ui/announcer.h"
 #include "ui/gamepad.h"
-#include "ui/platform.h"
 #include "ui/runtime.h"
-#include "ui/table.h"
+#include "ui/shell.h"
 
 namespace ui::web {
 
-class WebPlatform final : public Platform {
+class WebPlatform final : private Surface, public Shell {
  public:
-  // A real clock that fell this far behind drops ticks instead of replaying them, as on the
-  // desktop.
-  static constexpr std::int64_t kMaxLagMs = 250;
-
-  WebPlatform() = default;
+  WebPlatform() : Shell(static_cast<Surface&>(*this)) {}
   WebPlatform(const WebPlatform&) = delete;
   WebPlatform& operator=(const WebPlatform&) = delete;
 
   // Binds the runtime, starts its clock and seeds its random numbers from the clock (or queues
-  // the draws a test fixed before the page loaded).
+  // the draws a test fixed before the page loaded); tells the page the numbers of its events.
   void attach(Runtime& runtime);
-
-  // Runs one event of the game: the clock brought to the page's time first, ProgramEnd stopped
-  // here.
-  template <class Deliver>
-  void enter(Deliver&& deliver) {
-    if (ending()) return;
-    try {
-      catchUp();
-      deliver();
-    } catch (const ProgramEnd&) {
-      // The program ended: nothing of the handler that asked for it runs on.
-    }
-    settleKeyboard();
-    followTable();
-  }
 
   // Waits for the page and plays its events until the game ends.
   void run();
 
-  void messageBox(std::string_view text, std::string_view title) override;
   void beep() override;
   float measureText(const Label& label, std::string_view text) override;
   void programEnding() override;
-  void formCreated(Form& form) override;
-  void formDestroyed(Form& form) override;
-  void formShown(Form& form) override;
-  void formHidden(Form& form) override;
-  void formChanged(Form& form) override;
-  void elementChanged(Element& element, Property p) override;
 
  private:
   struct Event;
 
-  bool ending() const { return !runtime_ || runtime_->ending(); }
-  void catchUp();
+  // The page's clock; the draws a test fixed up to now are queued first.
+  std::int64_t clock() override;
+  // The page is waited for in the game's own loop, which reads the next due tick itself.
+  void armTimer(std::optional<std::int64_t>) override {}
+  void createWindow(Form& form) override;
+  void destroyWindow(Form& form) override;
+  void bringToFront(Form& form, Form* before) override;
+  void updateWindow(Form& form) override;
+  void updateElement(Element& element, Property p) override;
+  void openBox(std::string_view title, std::string_view text, const PixelRect& area) override;
+  void placeBoxes(const PixelRect& area) override;
+  // Sleeps until the next tick that can change anything or until the page has an event, then
+  // plays what came: one round of the game's loop, nested while a box waits for its answer.
+  void waitForAnswer() override;
+  void closeBox() override;
+  void pressOk() override;
+  void giveKeyboard(const KeyboardTarget& target) override;
+  void nameBox(TextBox& box, const std::string& name) override;
+  void tableChanged(const Table& now, const Table& before) override;
+  void announce(const Announcement& announcement) override;
+
   // Queues the random draws a browser test fixed (none in play).
   void takeFixedDraws();
-  // Sleeps until the next tick that can change anything or until the page has an event.
-  void waitForPage();
-  // Plays the events the page has queued; true when one of them closed the message box on top.
-  void playEvents();
   void play(const Event& event);
   // A tap, click or pen at a place of the scene, in its pixels (beyond them in its margins).
   void tap(float x, float y, float minTarget);
-  void showFront();
   // Draws an element's text at the largest size up to its own that shows it whole.
   void fitText(const Element& element);
-  void settleKeyboard();
-  // What the page offers a screen reader follows the game's description of the table: the
-  // page's title, the texts in view in the game's order, the box's name and the announcements;
-  // the last description also gives the final scores the page shows at the end.
-  void followTable();
   int formId(const Form& form) const;
 
-  Runtime* runtime_ = nullptr;
-  std::vector<const Form*> forms_;  // by the page's id for them; destroyed ones stay null
-  int displayed_ = -1;
-  int focused_ = -2;     // the page's id of the box with the keyboard, -1 the window
-  int boxesOpen_ = 0;    // message boxes open, nested
-  int boxesClosed_ = 0;  // OK presses not yet taken by the box on top
-  std::uint64_t tableVersion_ = 0;
-  bool holdClock_ = false;  // the event is a finger that landed with the one before it
-  Table table_;
-  Announcer announcer_;
+  std::vector<const Form*> forms_;   // by the page's id for them; destroyed ones stay null
+  std::vector<TextBox*> boxes_;      // by the page's id for them; destroyed ones stay null
+  std::optional<TextBox*> focused_;  // the box the page gave the keyboard, none for the window
   PadSeats pads_;
 };
 
