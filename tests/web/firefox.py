@@ -18,6 +18,8 @@ import subprocess
 import tempfile
 import time
 
+from window.xwatch import terminate
+
 ENTER = "\ue007"
 
 
@@ -156,10 +158,5 @@ class Firefox:
             except (OSError, AssertionError):
                 pass
             self.ws.close()
-        self.process.terminate()
-        try:
-            self.process.wait(10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        terminate(self.process, 10)
         shutil.rmtree(self.profile, ignore_errors=True)

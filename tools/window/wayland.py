@@ -27,7 +27,7 @@ import time
 
 from . import game as G
 from . import places as P
-from .xwatch import Rect, Screen, Timeout, Xvfb, private_env
+from .xwatch import Rect, Screen, Timeout, Xvfb, private_env, terminate
 
 OUTPUT = (1024, 768)
 # Weston's panel, whose clock changes on its own.
@@ -132,12 +132,7 @@ class Weston:
             return f.read()
 
     def __exit__(self, *exc):
-        self.proc.terminate()
-        try:
-            self.proc.wait(5)
-        except subprocess.TimeoutExpired:
-            self.proc.kill()
-            self.proc.wait()
+        terminate(self.proc)
 
 
 class WaylandGame:
